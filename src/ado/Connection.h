@@ -1,0 +1,69 @@
+#pragma once
+// An ADO-shaped connection. Open takes a connection description:
+//   embedded:  "Provider=SQLite;Data Source=<folder>;Database=<name>"  (the file <folder>/<name>.sqlite must exist)
+//   ODBC:      "DSN=<name>;..." or "Driver=<driver>;..." passed to the driver manager as it stands
+// Execute rewrites the client's T-SQL for the engine (dialect), records both texts on the trace, and on a
+// provider failure fills Errors (never clearing it first: only the caller or the next provider failure does)
+// and raises a Falla carrying the first record's number and description.
+#include "ado/Errores.h"
+#include "ado/Motor.h"
+#include "ado/Traza.h"
+
+#include <memory>
+
+namespace entrega::ado {
+
+enum EstadoObjeto { adStateClosed = 0, adStateOpen = 1 };
+enum NivelAislamiento { adXactReadUncommitted = 256, adXactReadCommitted = 4096 };
+
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void Open(const QString& cadena);
+    void Close();
+    int State() const;
+
+    // One statement or a whole batch. `afectadas` receives the rows touched by the last statement.
+    void Execute(const QString& sql, long long* afectadas = nullptr);
+
+    Errors& errores() { return m_errores; }
+    const Errors& errores() const { return m_errores; }
+
+    int CommandTimeout() const { return m_tiempoEspera; }
+    void setCommandTimeout(int segundos);
+    int IsolationLevel() const { return m_aislamiento; }
+    void setIsolationLevel(int nivel);
+    QString DefaultDatabase() const;
+    void setDefaultDatabase(const QString& nombre);
+
+    QString cadena() const { return m_cadena; } // as given to Open
+    QString proveedor() const;
+    Dialecto dialecto() const;
+    Traza& traza() { return m_traza; }
+
+    // For Recordset: the statement rewritten and traced, run on the engine (raises 3704 when closed).
+    std::unique_ptr<Cursor> consultar(const QString& sql, const QList<Variant>& parametros = {});
+    // For Recordset: a statement of its own making (optimistic update), already in the engine's dialect.
+    long long ejecutarPropio(const QString& sql, const QList<Variant>& parametros);
+    QStringList clavePrimaria(const QString& tabla);
+
+private:
+    Motor& motor();
+    [[noreturn]] void fallaDelMotor(const ErrorMotor& e);
+
+    std::unique_ptr<Motor> m_motor;
+    QString m_cadena;
+    Errors m_errores;
+    Traza m_traza;
+    int m_tiempoEspera = 30;
+    int m_aislamiento = adXactReadCommitted;
+};
+
+// Opens the engine a connection description names (provided by the engine folders).
+std::unique_ptr<Motor> abrirMotor(const QString& cadena, int tiempoEspera);
+
+} // namespace entrega::ado
