@@ -58,16 +58,6 @@ Variant::Tipo tipoVariant(TipoSqlite tipo) {
 
 namespace {
 
-int digitos(const unsigned char* s, int n) {
-    int v = 0;
-    for (int i = 0; i < n; ++i) {
-        if (s[i] < '0' || s[i] > '9')
-            return -1;
-        v = v * 10 + (s[i] - '0');
-    }
-    return v;
-}
-
 // Days from 1970-01-01 to a day of the proleptic Gregorian calendar.
 long long diasDesde1970(int anio, int mes, int dia) {
     anio -= mes <= 2;
@@ -87,12 +77,15 @@ bool bisiesto(int anio) {
 std::optional<double> fechaGuardada(const unsigned char* s, int largo) {
     if (largo != 19 || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':')
         return std::nullopt;
-    const int anio = digitos(s, 4), mes = digitos(s + 5, 2), dia = digitos(s + 8, 2);
-    const int hora = digitos(s + 11, 2), minuto = digitos(s + 14, 2), segundo = digitos(s + 17, 2);
+    for (int p : {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18})
+        if (static_cast<unsigned>(s[p] - '0') > 9)
+            return std::nullopt;
+    const auto dos = [s](int p) { return (s[p] - '0') * 10 + (s[p + 1] - '0'); };
+    const int anio = dos(0) * 100 + dos(2), mes = dos(5), dia = dos(8);
+    const int hora = dos(11), minuto = dos(14), segundo = dos(17);
     static constexpr int diasDelMes[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (anio < 1 || mes < 1 || mes > 12 || dia < 1 ||
-        dia > diasDelMes[mes - 1] + (mes == 2 && bisiesto(anio)) || hora < 0 || hora > 23 || minuto < 0 ||
-        minuto > 59 || segundo < 0 || segundo > 59)
+        dia > diasDelMes[mes - 1] + (mes == 2 && bisiesto(anio)) || hora > 23 || minuto > 59 || segundo > 59)
         return std::nullopt;
     constexpr long long cero = 25569; // 30/12/1899 is 25,569 days before 1970-01-01
     const double dias = static_cast<double>(diasDesde1970(anio, mes, dia) + cero);
@@ -112,9 +105,21 @@ QString textoDecimal(sqlite3_stmt* st, int i) {
     return QString::fromLatin1(texto, r.ptr - texto);
 }
 
+// Most stored texts are plain ASCII, widened here without the general UTF-8 decoder.
+QString desdeUtf8(const unsigned char* s, int largo) {
+    QString texto(largo, Qt::Uninitialized);
+    char16_t* destino = reinterpret_cast<char16_t*>(texto.data());
+    for (int k = 0; k < largo; ++k) {
+        if (s[k] >= 0x80)
+            return QString::fromUtf8(reinterpret_cast<const char*>(s), largo);
+        destino[k] = s[k];
+    }
+    return texto;
+}
+
 QString texto(sqlite3_stmt* st, int i) {
-    const auto* s = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-    return QString::fromUtf8(s, sqlite3_column_bytes(st, i));
+    const unsigned char* s = sqlite3_column_text(st, i);
+    return desdeUtf8(s, sqlite3_column_bytes(st, i));
 }
 
 Variant entero(sqlite3_int64 v) {
@@ -143,8 +148,8 @@ Variant porClase(sqlite3_stmt* st, int i, bool fechas) {
 
 Variant leerValor(sqlite3_stmt* st, int i, TipoSqlite tipo) {
     if (tipo == TipoSqlite::Texto) {
-        const auto* s = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-        return s ? Variant(QString::fromUtf8(s, sqlite3_column_bytes(st, i))) : Variant::nulo();
+        const unsigned char* s = sqlite3_column_text(st, i);
+        return s ? Variant(desdeUtf8(s, sqlite3_column_bytes(st, i))) : Variant::nulo();
     }
     if (tipo == TipoSqlite::Fecha) {
         const unsigned char* s = sqlite3_column_text(st, i);
@@ -153,7 +158,7 @@ Variant leerValor(sqlite3_stmt* st, int i, TipoSqlite tipo) {
         const int largo = sqlite3_column_bytes(st, i);
         if (const auto f = fechaGuardada(s, largo))
             return Variant::fecha(*f);
-        QString texto = QString::fromUtf8(reinterpret_cast<const char*>(s), largo);
+        QString texto = desdeUtf8(s, largo);
         if (const auto f = fecha::leerIso(texto))
             return Variant::fecha(*f);
         return Variant(std::move(texto));
