@@ -19,12 +19,11 @@ namespace entrega {
 
 class ServicioDialogos;
 
-// Thrown by Contexto::terminar when the end handler returns (tests): unwinds the routine that ended the
-// program.
+// Thrown by Contexto::terminar when the end handler returns (tests): unwinds the routine that ended the program.
 struct ProgramaTerminado {};
 
 class Contexto {
-  public:
+public:
     explicit Contexto(ServicioDialogos& dialogos);
     Contexto(const Contexto&) = delete;
     Contexto& operator=(const Contexto&) = delete;
@@ -58,7 +57,7 @@ class Contexto {
     QString carpetaDatos;     // the embedded engine's databases: ENTREGA_DATOS, or the program folder
     QString nombreEjecutable; // without folder and extension
     QString titulo;
-    QString lineaDeComandos; // the arguments after the program name, joined by blanks
+    QString lineaDeComandos;  // the arguments after the program name, joined by blanks
     QString archivoAyuda;
 
     // "The program ends at once": runs the end handler (main leaves the process); when the handler returns,
@@ -70,7 +69,7 @@ class Contexto {
     // The folders from the environment (ENTREGA_PROGRAMA, ENTREGA_DATOS) or the executable's folder.
     void tomarCarpetas(const QString& carpetaEjecutable);
 
-  private:
+private:
     bool m_terminado = false;
 };
 
