@@ -1,5 +1,6 @@
 #include "companion/cUtil.h"
 
+#include "companion/Codificacion.h"
 #include "core/Texto.h"
 #include "dialogs/ServicioDialogos.h"
 
@@ -43,6 +44,10 @@ QString cUtil::QuitarCaracter(const QString& texto, const QString& caracter) con
         return texto;
     return texto::recortar(sinBlancos.mid(caracter.size()));
 }
+
+QString cUtil::Codificar(const QString& plano) const { return codificar(plano); }
+
+QString cUtil::Decodificar(const QString& codificado) const { return decodificar(codificado); }
 
 QString cUtil::NormalizarCarpeta(const QString& carpeta) const {
     if (texto::recortar(carpeta).isEmpty())
