@@ -24,7 +24,7 @@ class Sesion : public ::testing::Test {
         ado::Recordset rs;
         sesion().AbrirConsulta(sql, rs);
         int n = 0;
-        for (; !rs.Eof(); rs.MoveNext())
+        for (; !rs.EOF(); rs.MoveNext())
             ++n;
         return n;
     }
@@ -86,7 +86,7 @@ TEST_F(Sesion, AbrirConsultaDeSoloLecturaQuedaEnLaPrimeraFilaOVacia) {
     // The same set opened again on another text: the first is closed for it.
     sesion().AbrirConsulta(QStringLiteral("SELECT * FROM PARTES WHERE tc='XX'"), rs);
     EXPECT_TRUE(rs.BOF());
-    EXPECT_TRUE(rs.Eof());
+    EXPECT_TRUE(rs.EOF());
     sesion().CerrarConsulta(rs);
     EXPECT_EQ(rs.State(), ado::adStateClosed);
     sesion().CerrarConsulta(rs); // closing a closed set is harmless

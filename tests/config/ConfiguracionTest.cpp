@@ -25,9 +25,11 @@ class Configuracion : public ::testing::Test {
     QStringList filas(const QString& texto) {
         return prueba::filas(entorno.archivoDeBase(QStringLiteral("ENTREGA")), texto);
     }
-    QString ultimaConsulta() { return entorno.contexto.sesion.Conexion().traza().escritas().value(0); }
+    // The first statement since the trace was last cleared.
+    QString primeraConsulta() { return entorno.contexto.sesion.Conexion().traza().escritas().value(0); }
+    void limpiarTraza() { entorno.contexto.sesion.Conexion().traza().limpiar(); }
     QString cfg(const QString& clave, const QString& grupo = QStringLiteral("DATOS")) {
-        entorno.contexto.sesion.Conexion().traza().limpiar();
+        limpiarTraza();
         return Cfg(entorno.contexto, clave, aux, grupo);
     }
 
@@ -39,7 +41,7 @@ TEST_F(Configuracion, CfgLeeValorYAuxiliarYDistingueLaClaveQueFalta) {
     EXPECT_EQ(cfg(QStringLiteral(" nombre ")), QStringLiteral("Ferretería Sur"));
     EXPECT_EQ(aux, QStringLiteral("aux de nombre"));
     EXPECT_EQ(
-        ultimaConsulta(),
+        primeraConsulta(),
         QStringLiteral("SELECT VALOR, valoraux FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = 'nombre'"));
 
     EXPECT_EQ(cfg(QStringLiteral("NOHAY")), QStringLiteral(" "));
@@ -57,7 +59,7 @@ TEST_F(Configuracion, CfgCompletaLaTablaVaciaYElGrupoDatosNoFiltra) {
 
     entorno.contexto.TablaConfiguracion = QStringLiteral("ta_configuracion");
     EXPECT_EQ(cfg(QStringLiteral("COLOR"), QStringLiteral("PANTALLA")), QStringLiteral("azul"));
-    EXPECT_EQ(ultimaConsulta(),
+    EXPECT_EQ(primeraConsulta(),
               QStringLiteral("SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE "
                              "CLAVE = 'COLOR' AND GRUPO ='PANTALLA'"));
     EXPECT_EQ(entorno.contexto.TablaConfiguracion, QStringLiteral("ta_configuracion"));
@@ -67,23 +69,24 @@ TEST_F(Configuracion, CfgCompletaLaTablaVaciaYElGrupoDatosNoFiltra) {
 TEST_F(Configuracion, ThemeEnBlancoLeeUno) {
     EXPECT_EQ(cfg(QStringLiteral("THEME")), QStringLiteral("1"));
     EXPECT_EQ(cfg(QStringLiteral("theme")), QStringLiteral("1"));
+    EXPECT_EQ(cfg(QStringLiteral(" THEME ")), QStringLiteral("  "))
+        << "only the key as passed counts as THEME";
     sql(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'THEME'"));
     EXPECT_EQ(cfg(QStringLiteral("Theme")), QStringLiteral("1"));
     sql(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, GRUPO, VALOR) VALUES ('THEME', 'DATOS', '3')"));
     EXPECT_EQ(cfg(QStringLiteral("THEME")), QStringLiteral("3"));
-    EXPECT_EQ(cfg(QStringLiteral(" THEME")), QStringLiteral(" ")) << "only the key as passed is THEME";
 }
 
 TEST_F(Configuracion, LasClavesDeFechaVanEnMayusculas) {
     entorno.contexto.TablaConfiguracion = QStringLiteral("ta_configuracion");
     EXPECT_EQ(cfg(QStringLiteral(" [fecha hasta] ")), QStringLiteral("31/12/2024"));
     EXPECT_EQ(
-        ultimaConsulta(),
+        primeraConsulta(),
         QStringLiteral(
             "SELECT VALOR, VALORAUX FROM TA_CONFIGURACION WITH(NOLOCK)  WHERE CLAVE = '[FECHA HASTA]'"));
     cfg(QStringLiteral("[Fecha Desde]"), QStringLiteral("datos"));
     EXPECT_EQ(
-        ultimaConsulta(),
+        primeraConsulta(),
         QStringLiteral(
             "SELECT VALOR, VALORAUX FROM TA_CONFIGURACION WITH(NOLOCK)  WHERE CLAVE = '[FECHA DESDE]'"));
 }
@@ -133,7 +136,7 @@ TEST_F(ConfiguracionQueFalla, CfgKVReintentarVuelveAIntentar) {
     prueba::ejecutarSql(estadisticas, QStringLiteral("DROP TABLE TA_CONFIGURACION"));
     crearAlPreguntar(estadisticas, QStringLiteral("TA_CONFIGURACION"));
     entorno.dialogos.responder(respuesta::Reintentar);
-    EXPECT_EQ(CfgKV(entorno.contexto, QStringLiteral("clave"), aux), QStringLiteral("valor"));
+    EXPECT_EQ(CfgKV(entorno.contexto, QStringLiteral("CLAVE"), aux), QStringLiteral("valor"));
     EXPECT_EQ(aux, QStringLiteral("auxiliar"));
     ASSERT_EQ(entorno.dialogos.vistos().size(), 1);
     EXPECT_TRUE(entorno.dialogos.vistos().front().titulo.endsWith(
@@ -179,10 +182,10 @@ TEST_F(Configuracion, GrabaDfgAgregaActualizaYBorra) {
             clave + QStringLiteral("' ORDER BY ID"));
     };
 
-    entorno.contexto.sesion.Conexion().traza().limpiar();
+    limpiarTraza();
     GrabaDfg(entorno.contexto, QStringLiteral(" cFondo "), QStringLiteral("  16777215 "),
              QStringLiteral(" a "), true, QStringLiteral("DATOS"), true, false);
-    EXPECT_EQ(ultimaConsulta(),
+    EXPECT_EQ(primeraConsulta(),
               QStringLiteral("SELECT * FROM ta_configuracion with(nolock)  WHERE CLAVE = ' cFondo '"));
     // The key as passed, untrimmed, found nothing: the row is new, its key trimmed and upper-cased.
     EXPECT_EQ(fila(QStringLiteral("CFONDO")), QStringList{QStringLiteral("DATOS|CFONDO|16777215|a|1")});
@@ -192,9 +195,10 @@ TEST_F(Configuracion, GrabaDfgAgregaActualizaYBorra) {
     EXPECT_EQ(fila(QStringLiteral("CFONDO")), QStringList{QStringLiteral("DATOS|CFONDO| 0 |a|0")})
         << "an empty auxiliary value leaves VALORAUX alone; no trim keeps the blanks";
 
+    limpiarTraza();
     GrabaDfg(entorno.contexto, QStringLiteral("COLOR"), QStringLiteral("verde"), QString(), false,
              QStringLiteral("PANTALLA"), true, false);
-    EXPECT_EQ(ultimaConsulta(),
+    EXPECT_EQ(primeraConsulta(),
               QStringLiteral("SELECT * FROM ta_configuracion with(nolock)  WHERE CLAVE = 'COLOR' "
                              "AND GRUPO = 'PANTALLA'"));
     EXPECT_EQ(fila(QStringLiteral("COLOR")), (QStringList{QStringLiteral("OTRO|COLOR|rojo||0"),
