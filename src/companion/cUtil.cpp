@@ -45,9 +45,13 @@ QString cUtil::QuitarCaracter(const QString& texto, const QString& caracter) con
     return texto::recortar(sinBlancos.mid(caracter.size()));
 }
 
-QString cUtil::Codificar(const QString& plano) const { return codificar(plano); }
+QString cUtil::Codificar(const QString& plano) const {
+    return codificar(plano);
+}
 
-QString cUtil::Decodificar(const QString& codificado) const { return decodificar(codificado); }
+QString cUtil::Decodificar(const QString& codificado) const {
+    return decodificar(codificado);
+}
 
 QString cUtil::NormalizarCarpeta(const QString& carpeta) const {
     if (texto::recortar(carpeta).isEmpty())
