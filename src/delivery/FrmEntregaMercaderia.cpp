@@ -83,6 +83,10 @@ void FrmEntregaMercaderia::construir() {
     setObjectName(QStringLiteral("FrmEntregaMercaderia"));
     setWindowTitle(QStringLiteral("Entrega de Mercaderia"));
     setFixedSize(twips(0, 0, 10830, 5415).size());
+    // The screen was laid out for an 8-point font; the desktop's larger default would clip its captions.
+    QFont fuente = font();
+    fuente.setPointSize(8);
+    setFont(fuente);
     m_txtfields = QList<QLineEdit*>(6, nullptr);
 
     m_frame1 = new QGroupBox(QStringLiteral("Entregar Pedidos Pendientes"), this);
@@ -170,6 +174,7 @@ void FrmEntregaMercaderia::Encolumnar(QTreeWidget* lista) {
     for (const Columna& c : columnas)
         titulos << QString::fromUtf16(c.titulo);
     lista->setHeaderLabels(titulos);
+    lista->header()->setMinimumSectionSize(0); // a width of no X's hides the column
     const QFontMetrics medida(font());
     for (int i = 0; i < lista->columnCount(); ++i)
         lista->setColumnWidth(i, medida.horizontalAdvance(QString(columnas[i].equis, QLatin1Char('X'))));

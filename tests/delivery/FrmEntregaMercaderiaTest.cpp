@@ -248,7 +248,7 @@ TEST_F(Pantalla, ALoadThatFailsTellsTheOperatorAndLeavesTheListCleared) {
     frm->Form_Load();
     ASSERT_EQ(lista()->topLevelItemCount(), 1);
 
-    for (const QString texto : {QStringLiteral("31/02/2026"), QStringLiteral("mañana")}) {
+    for (const QString& texto : {QStringLiteral("31/02/2026"), QStringLiteral("mañana")}) {
         dialogos.olvidar();
         dialogos.responder(respuesta::Aceptar);
         cargar(texto);
