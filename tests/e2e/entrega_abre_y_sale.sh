@@ -30,6 +30,9 @@ esperar() {
     cat "$trabajo/admin.log" >&2
     falla "entrega-admin demo failed"
 }
+# The demo operator's parameter string, as the tool prints it.
+parametros=$(sed -n 's/^ *ENTREGA_DATOS=.* entrega "\(.*\)"$/\1/p' "$trabajo/admin.log")
+[ -n "$parametros" ] || falla "entrega-admin printed no parameter string"
 
 # A display of our own: Xvfb picks a free number and writes it to fd 3.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$trabajo/display" 2>"$trabajo/xvfb.log" &
@@ -38,8 +41,7 @@ esperar 100 test -s "$trabajo/display" || falla "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$trabajo/display")"
 
 export QT_QPA_PLATFORM=xcb ENTREGA_PROGRAMA="$trabajo/datos" ENTREGA_DATOS="$trabajo/datos"
-"$entrega" "@server=local; @dbname= ENTREGA; @usuario= DEMO; @Password= demo; @ParametroAdicional=; @Caja=1;duno@" \
-    >"$trabajo/entrega.log" 2>&1 &
+"$entrega" "$parametros" >"$trabajo/entrega.log" 2>&1 &
 pid_entrega=$!
 
 esperar 600 xdotool search --name '^Entrega de Mercaderia$' || falla "the delivery screen did not appear"
@@ -48,14 +50,13 @@ eval "$(xdotool getwindowgeometry --shell "$ventana")"
 
 # "Salir" sits at 624,328 (89 x 25) in the screen's client area.
 xdotool mousemove --sync $((X + 624 + 44)) $((Y + 328 + 12)) click 1
-# The program is our child: wait for it, with a watchdog that kills it when Salir did nothing.
-(sleep 10 && kill "$pid_entrega") >/dev/null 2>&1 &
-vigia=$!
+# The program is our child: once ended it is gone, or a zombie until waited for.
+terminado() { ! kill -0 "$pid_entrega" 2>/dev/null || [[ "$(ps -o stat= -p "$pid_entrega")" == Z* ]]; }
+esperar 100 terminado || falla "Salir did not end the program"
 set +e
 wait "$pid_entrega"
 codigo=$?
 set -e
 pid_entrega=""
-kill "$vigia" 2>/dev/null || true
-[ "$codigo" -eq 0 ] || falla "Salir did not end the program with exit code 0 (got $codigo)"
+[ "$codigo" -eq 0 ] || falla "exit code $codigo"
 echo "e2e: the delivery screen opened and Salir ended it"
