@@ -2,6 +2,7 @@
 
 #include "companion/Contexto.h"
 #include "dialogs/DialogosGuionados.h"
+#include "support/EntornoDePrueba.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,14 +13,14 @@ using namespace entrega;
 
 namespace {
 
-// A program folder holding an embedded database VENTAS, and a context started from it.
+// A program folder holding an embedded database VENTAS with the working schema (the start-up reads its
+// configuration), and a context started from it. There is no statistics database.
 class Arranque : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(m_carpeta.isValid());
-        QFile base(m_carpeta.filePath(QStringLiteral("VENTAS.sqlite")));
-        ASSERT_TRUE(base.open(QIODevice::WriteOnly)); // an empty file is an empty database
-        base.close();
+        prueba::ejecutarSql(m_carpeta.filePath(QStringLiteral("VENTAS.sqlite")),
+                            prueba::esquema(QStringLiteral("entrega.sql")));
         ctx.carpetaPrograma = ctx.carpetaDatos = carpeta();
         ctx.ini.setCarpeta(carpeta());
         ctx.nombreEjecutable = QStringLiteral("entrega");
@@ -82,8 +83,9 @@ TEST_F(Arranque, OpensTheSessionNamedByTheParameterStringAndTunesIt) {
     EXPECT_TRUE(ctx.aplicacion.Iniciada);
     EXPECT_FALSE(ctx.aplicacion.Proveedor.isEmpty());
     EXPECT_EQ(ctx.aplicacion.Proveedor, ctx.sesion.Proveedor());
+    // The settings load, on an empty configuration, sets the suite's default colours.
     EXPECT_EQ(ctx.ColorLetra, 0);
-    EXPECT_EQ(ctx.ColorFondo, 0xFFFFFF);
+    EXPECT_EQ(ctx.ColorFondo, 16774118);
     EXPECT_FALSE(ctx.espera.visible()); // the sign-in closes it
     EXPECT_EQ(m_finales, 0);
 }
