@@ -2,6 +2,8 @@
 
 #include "startup/IniciarAplicacion.h"
 
+#include <QProcess>
+
 using namespace entrega;
 
 namespace {
@@ -97,8 +99,8 @@ TEST_F(ArranqueConBases, ElArchivoDeConsultasSeCreaUnaSolaVez) {
     EXPECT_TRUE(entorno.dialogos.vistos().isEmpty());
 }
 
-TEST_F(ArranqueConBases, UnaCarpetaDeProgramaSinEscrituraTerminaSinMensaje) {
-    // Root writes through any permission bits; below a regular file nothing can be created by anyone.
+TEST_F(ArranqueConBases, UnaCarpetaDeProgramaBajoUnArchivoTerminaSinMensaje) {
+    // Below a regular file nothing can be created, by root or anyone else.
     QFile archivo(entorno.ruta(QStringLiteral("programa")));
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
     archivo.close();
@@ -111,6 +113,47 @@ TEST_F(ArranqueConBases, UnaCarpetaDeProgramaSinEscrituraTerminaSinMensaje) {
     EXPECT_TRUE(contexto.sesion.Conectado()) << "the failure came after the connection";
     EXPECT_FALSE(contexto.espera.visible());
     EXPECT_TRUE(contexto.TablaConfiguracion.isEmpty()) << "the settings load did not run";
+    EXPECT_TRUE(entorno.dialogos.vistos().isEmpty());
+}
+
+// A program folder that refuses writes: immutable (chattr +i) where the file system and the user allow it,
+// else without write permission for a user who is not root.
+class CarpetaDeSoloLectura {
+  public:
+    explicit CarpetaDeSoloLectura(const QString& ruta) : m_ruta(ruta) {
+        QDir().mkpath(ruta);
+        m_inmutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), ruta}) == 0;
+        if (!m_inmutable)
+            QFile::setPermissions(ruta, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~CarpetaDeSoloLectura() {
+        if (m_inmutable)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_ruta});
+        QFile::setPermissions(m_ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool rechazaEscrituras() const {
+        QFile prueba(m_ruta + QStringLiteral("/prueba"));
+        const bool escribio = prueba.open(QIODevice::WriteOnly);
+        prueba.remove();
+        return !escribio;
+    }
+
+  private:
+    QString m_ruta;
+    bool m_inmutable = false;
+};
+
+TEST_F(ArranqueConBases, UnaCarpetaDeProgramaDeSoloLecturaTerminaSinMensaje) {
+    const CarpetaDeSoloLectura carpeta(entorno.ruta(QStringLiteral("programa")));
+    if (!carpeta.rechazaEscrituras())
+        GTEST_SKIP() << "this file system lets this user write in any folder";
+    contexto.carpetaPrograma = QDir::toNativeSeparators(entorno.ruta(QStringLiteral("programa")));
+
+    EXPECT_TRUE(iniciar(contexto));
+    EXPECT_TRUE(contexto.terminado());
+    EXPECT_FALSE(contexto.espera.visible());
+    EXPECT_TRUE(contexto.TablaConfiguracion.isEmpty()) << "the settings load did not run";
+    EXPECT_FALSE(QFile::exists(entorno.ruta(QStringLiteral("programa/consultas.kvn"))));
     EXPECT_TRUE(entorno.dialogos.vistos().isEmpty());
 }
 
