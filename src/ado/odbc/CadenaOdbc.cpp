@@ -54,13 +54,13 @@ QString valorDe(const QString& cadena, const QString& clave) {
 }
 
 QString atributo(const QString& clave, const QString& valor) {
-    const bool desnudo = !valor.contains(u';') && !valor.contains(u'{') && !valor.contains(u'}') &&
-                         valor == valor.trimmed();
+    const bool desnudo =
+        !valor.contains(u';') && !valor.contains(u'{') && !valor.contains(u'}') && valor == valor.trimmed();
     if (desnudo)
         return clave + u'=' + valor + u';';
     QString escapado = valor;
     escapado.replace(QStringLiteral("}"), QStringLiteral("}}"));
-    return clave + u"={" + escapado + u"};";
+    return clave + QStringLiteral("={") + escapado + QStringLiteral("};");
 }
 
 QString claveDe(const QString& cadena) {

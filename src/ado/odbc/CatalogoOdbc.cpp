@@ -10,8 +10,7 @@ namespace entrega::ado::odbc {
 namespace {
 
 // Calls `listar` (SQLDataSourcesW or SQLDriversW) from the first entry to the last, keeping the names.
-template <typename Listar>
-QStringList nombres(Listar listar) {
+template <typename Listar> QStringList nombres(Listar listar) {
     ConexionOdbc entorno;
     QStringList lista;
     if (!exito(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &entorno.entorno)))
@@ -21,9 +20,9 @@ QStringList nombres(Listar listar) {
     std::array<SQLWCHAR, 1024> detalle{};
     SQLSMALLINT largoNombre = 0, largoDetalle = 0;
     for (SQLUSMALLINT direccion = SQL_FETCH_FIRST;; direccion = SQL_FETCH_NEXT) {
-        const SQLRETURN rc = listar(entorno.entorno, direccion, nombre.data(), static_cast<SQLSMALLINT>(nombre.size()),
-                                    &largoNombre, detalle.data(), static_cast<SQLSMALLINT>(detalle.size()),
-                                    &largoDetalle);
+        const SQLRETURN rc =
+            listar(entorno.entorno, direccion, nombre.data(), static_cast<SQLSMALLINT>(nombre.size()),
+                   &largoNombre, detalle.data(), static_cast<SQLSMALLINT>(detalle.size()), &largoDetalle);
         if (!exito(rc))
             return lista;
         lista.append(desdeSqlW(nombre.data(), std::min<qsizetype>(largoNombre, nombre.size() - 1)));
@@ -32,7 +31,11 @@ QStringList nombres(Listar listar) {
 
 } // namespace
 
-QStringList fuentesDeDatos() { return nombres(SQLDataSourcesW); }
-QStringList controladoresInstalados() { return nombres(SQLDriversW); }
+QStringList fuentesDeDatos() {
+    return nombres(SQLDataSourcesW);
+}
+QStringList controladoresInstalados() {
+    return nombres(SQLDriversW);
+}
 
 } // namespace entrega::ado::odbc

@@ -15,7 +15,8 @@ namespace {
 QString atributoTexto(SQLHSTMT s, SQLUSMALLINT n, SQLUSMALLINT campo) {
     std::array<SQLWCHAR, 256> texto{};
     SQLSMALLINT bytes = 0;
-    if (!exito(SQLColAttributeW(s, n, campo, texto.data(), sizeof(texto) - sizeof(SQLWCHAR), &bytes, nullptr)))
+    if (!exito(
+            SQLColAttributeW(s, n, campo, texto.data(), sizeof(texto) - sizeof(SQLWCHAR), &bytes, nullptr)))
         return {};
     const qsizetype longitud = std::min<qsizetype>(bytes / 2, texto.size() - 1);
     return desdeSqlW(texto.data(), longitud);
@@ -56,30 +57,42 @@ CursorOdbc::CursorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Dialecto dialec
     describir();
 }
 
-CursorOdbc::Lectura CursorOdbc::lecturaDe(SQLSMALLINT tipoSql, const QString& nombreTipo, SQLSMALLINT escala) {
+CursorOdbc::Lectura CursorOdbc::lecturaDe(SQLSMALLINT tipoSql, const QString& nombreTipo,
+                                          SQLSMALLINT escala) {
     const QString tipo = nombreTipo.toLower();
     if (tipo == u"money" || tipo == u"smallmoney")
         return Lectura::Moneda;
+    // The SQLite driver reports a declared DECIMAL(p,s) as text; its name still says what it holds.
+    if (tipo.startsWith(u"decimal") || tipo.startsWith(u"numeric"))
+        return Lectura::Decimal;
     switch (tipoSql) {
-    case SQL_BIT: return Lectura::Booleano;
+    case SQL_BIT:
+        return Lectura::Booleano;
     case SQL_TINYINT:
-    case SQL_SMALLINT: return Lectura::Entero;
-    case SQL_INTEGER: return Lectura::Largo;
-    case SQL_BIGINT: return Lectura::Grande;
+    case SQL_SMALLINT:
+        return Lectura::Entero;
+    case SQL_INTEGER:
+        return Lectura::Largo;
+    case SQL_BIGINT:
+        return Lectura::Grande;
     case SQL_REAL:
     case SQL_FLOAT:
-    case SQL_DOUBLE: return Lectura::Doble;
+    case SQL_DOUBLE:
+        return Lectura::Doble;
     case SQL_DECIMAL:
-    case SQL_NUMERIC: return escala == 4 && tipo.contains(u"money") ? Lectura::Moneda : Lectura::Decimal;
+    case SQL_NUMERIC:
+        return escala == 4 && tipo.contains(u"money") ? Lectura::Moneda : Lectura::Decimal;
     case SQL_DATE:
     case SQL_TIMESTAMP:
     case SQL_TYPE_DATE:
-    case SQL_TYPE_TIMESTAMP: return Lectura::Fecha;
+    case SQL_TYPE_TIMESTAMP:
+        return Lectura::Fecha;
     case SQL_TIME:
     case SQL_TYPE_TIME:
     case -154: // SQL Server's time(n)
         return Lectura::Hora;
-    default: return Lectura::Texto;
+    default:
+        return Lectura::Texto;
     }
 }
 
@@ -92,8 +105,8 @@ void CursorOdbc::describir() {
         std::array<SQLWCHAR, 256> nombre{};
         SQLSMALLINT longitud = 0, tipo = 0, escala = 0, nulos = 0;
         SQLULEN tamano = 0;
-        if (!exito(SQLDescribeColW(s, n, nombre.data(), static_cast<SQLSMALLINT>(nombre.size()), &longitud, &tipo,
-                                   &tamano, &escala, &nulos)))
+        if (!exito(SQLDescribeColW(s, n, nombre.data(), static_cast<SQLSMALLINT>(nombre.size()), &longitud,
+                                   &tipo, &tamano, &escala, &nulos)))
             fallar();
         ColumnaOdbc c;
         c.columna.nombre = desdeSqlW(nombre.data(), std::min<qsizetype>(longitud, nombre.size() - 1));
@@ -139,7 +152,8 @@ Variant CursorOdbc::leer(SQLUSMALLINT n, Lectura lectura) {
         return indicador != SQL_NULL_DATA;
     };
     switch (lectura) {
-    case Lectura::Texto: return leerTexto(n);
+    case Lectura::Texto:
+        return leerTexto(n);
     case Lectura::Booleano: {
         unsigned char bit = 0;
         return obtener(SQL_C_BIT, &bit, sizeof bit) ? Variant(bit != 0) : Variant::nulo();
@@ -151,13 +165,14 @@ Variant CursorOdbc::leer(SQLUSMALLINT n, Lectura lectura) {
     case Lectura::Largo: {
         SQLINTEGER largo = 0;
         return obtener(SQL_C_SLONG, &largo, sizeof largo) ? Variant(static_cast<std::int32_t>(largo))
-                                                           : Variant::nulo();
+                                                          : Variant::nulo();
     }
     case Lectura::Grande: {
         SQLBIGINT grande = 0;
         if (!obtener(SQL_C_SBIGINT, &grande, sizeof grande))
             return Variant::nulo();
-        if (grande >= std::numeric_limits<std::int32_t>::min() && grande <= std::numeric_limits<std::int32_t>::max())
+        if (grande >= std::numeric_limits<std::int32_t>::min() &&
+            grande <= std::numeric_limits<std::int32_t>::max())
             return Variant(static_cast<std::int32_t>(grande));
         return Variant::decimal(QString::number(grande));
     }
@@ -199,7 +214,8 @@ Variant CursorOdbc::leerTexto(SQLUSMALLINT n) {
     QString texto;
     for (;;) {
         SQLLEN indicador = 0;
-        const SQLRETURN rc = SQLGetData(m_sentencia->manejador, n, SQL_C_WCHAR, trozo.data(), sizeof trozo, &indicador);
+        const SQLRETURN rc =
+            SQLGetData(m_sentencia->manejador, n, SQL_C_WCHAR, trozo.data(), sizeof trozo, &indicador);
         if (rc == SQL_NO_DATA)
             return texto;
         if (!exito(rc))
@@ -207,7 +223,8 @@ Variant CursorOdbc::leerTexto(SQLUSMALLINT n) {
         if (indicador == SQL_NULL_DATA)
             return Variant::nulo();
         const qsizetype cabe = static_cast<qsizetype>(trozo.size()) - 1;
-        const qsizetype llegaron = indicador == SQL_NO_TOTAL ? cabe : std::min<qsizetype>(indicador / 2, cabe);
+        const qsizetype llegaron =
+            indicador == SQL_NO_TOTAL ? cabe : std::min<qsizetype>(indicador / 2, cabe);
         texto += desdeSqlW(trozo.data(), llegaron);
         if (rc == SQL_SUCCESS)
             return texto;

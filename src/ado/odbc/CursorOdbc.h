@@ -8,7 +8,7 @@
 namespace entrega::ado::odbc {
 
 class CursorOdbc : public Cursor {
-public:
+  public:
     // How a column's values become Variants.
     enum class Lectura { Texto, Booleano, Entero, Largo, Grande, Doble, Moneda, Decimal, Fecha, Hora };
     struct ColumnaOdbc {
@@ -28,7 +28,7 @@ public:
 
     static Lectura lecturaDe(SQLSMALLINT tipoSql, const QString& nombreTipo, SQLSMALLINT escala);
 
-private:
+  private:
     void describir();
     Variant leer(SQLUSMALLINT n, Lectura lectura);
     Variant leerTexto(SQLUSMALLINT n);

@@ -15,7 +15,9 @@ namespace entrega::ado::odbc {
 
 namespace {
 
-SQLPOINTER entero(SQLULEN n) { return reinterpret_cast<SQLPOINTER>(static_cast<std::uintptr_t>(n)); }
+SQLPOINTER entero(SQLULEN n) {
+    return reinterpret_cast<SQLPOINTER>(static_cast<std::uintptr_t>(n));
+}
 
 // A batch's later statements can no longer be read once the driver refuses the sequence of calls.
 bool sinMasResultados(const QList<ErrorProveedor>& registros) {
@@ -25,11 +27,16 @@ bool sinMasResultados(const QList<ErrorProveedor>& registros) {
 
 SQLULEN nivelOdbc(int nivelAdo) {
     switch (nivelAdo) {
-    case 256: return SQL_TXN_READ_UNCOMMITTED;
-    case 4096: return SQL_TXN_READ_COMMITTED;
-    case 65536: return SQL_TXN_REPEATABLE_READ;
-    case 1048576: return SQL_TXN_SERIALIZABLE;
-    default: return 0;
+    case 256:
+        return SQL_TXN_READ_UNCOMMITTED;
+    case 4096:
+        return SQL_TXN_READ_COMMITTED;
+    case 65536:
+        return SQL_TXN_REPEATABLE_READ;
+    case 1048576:
+        return SQL_TXN_SERIALIZABLE;
+    default:
+        return 0;
     }
 }
 
@@ -46,7 +53,9 @@ std::array<QString, 3> partesDeNombre(const QString& tabla) {
     return {partes.at(partes.size() - 3), partes.at(partes.size() - 2), partes.at(partes.size() - 1)};
 }
 
-SQLWCHAR* argumento(const QString& texto) { return texto.isEmpty() ? nullptr : aSqlW(texto); }
+SQLWCHAR* argumento(const QString& texto) {
+    return texto.isEmpty() ? nullptr : aSqlW(texto);
+}
 
 } // namespace
 
@@ -54,8 +63,9 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
     : m_conexion(std::make_shared<ConexionOdbc>()), m_oculto(claveDe(cadena)) {
     ConexionOdbc& c = *m_conexion;
     if (!exito(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &c.entorno)))
-        throw ErrorMotor({{fallas::NoConecta, 0, QStringLiteral("HY001"),
-                           QStringLiteral("The ODBC driver manager could not start."), QStringLiteral("[ODBC]")}});
+        throw ErrorMotor(
+            {{fallas::NoConecta, 0, QStringLiteral("HY001"),
+              QStringLiteral("The ODBC driver manager could not start."), QStringLiteral("[ODBC]")}});
     SQLSetEnvAttr(c.entorno, SQL_ATTR_ODBC_VERSION, entero(SQL_OV_ODBC3), 0);
     if (!exito(SQLAllocHandle(SQL_HANDLE_DBC, c.entorno, &c.conexion)))
         throw fallaOdbc(SQL_HANDLE_ENV, c.entorno, fallas::NoConecta, m_dialecto, m_oculto);
@@ -64,15 +74,16 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
 
     std::array<SQLWCHAR, 1024> completa{};
     SQLSMALLINT longitud = 0;
-    const SQLRETURN rc = SQLDriverConnectW(c.conexion, nullptr, aSqlW(cadena), SQL_NTS, completa.data(),
-                                           static_cast<SQLSMALLINT>(completa.size()), &longitud,
-                                           SQL_DRIVER_NOPROMPT);
+    const SQLRETURN rc =
+        SQLDriverConnectW(c.conexion, nullptr, aSqlW(cadena), SQL_NTS, completa.data(),
+                          static_cast<SQLSMALLINT>(completa.size()), &longitud, SQL_DRIVER_NOPROMPT);
     if (!exito(rc))
         fallarConexion(fallas::NoConecta);
     c.conectada = true;
 
     const QString dbms = infoTexto(SQL_DBMS_NAME);
-    m_dialecto = dbms.contains(QStringLiteral("SQLite"), Qt::CaseInsensitive) ? Dialecto::Sqlite : Dialecto::SqlServer;
+    m_dialecto =
+        dbms.contains(QStringLiteral("SQLite"), Qt::CaseInsensitive) ? Dialecto::Sqlite : Dialecto::SqlServer;
     m_proveedor = QStringLiteral("ODBC ") + dbms;
     if (m_dialecto == Dialecto::Sqlite) {
         // As the embedded engine: one file is one database, named after the file, with its foreign keys kept.
@@ -82,7 +93,9 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
     }
 }
 
-MotorOdbc::~MotorOdbc() { cerrar(); }
+MotorOdbc::~MotorOdbc() {
+    cerrar();
+}
 
 void MotorOdbc::cerrar() {
     cerrarSentencia();
@@ -92,7 +105,8 @@ void MotorOdbc::cerrar() {
 QString MotorOdbc::infoTexto(SQLUSMALLINT clave) const {
     std::array<SQLWCHAR, 512> texto{};
     SQLSMALLINT bytes = 0;
-    if (!exito(SQLGetInfoW(m_conexion->conexion, clave, texto.data(), sizeof(texto) - sizeof(SQLWCHAR), &bytes)))
+    if (!exito(
+            SQLGetInfoW(m_conexion->conexion, clave, texto.data(), sizeof(texto) - sizeof(SQLWCHAR), &bytes)))
         return {};
     return desdeSqlW(texto.data(), std::min<qsizetype>(bytes / 2, texto.size() - 1));
 }
@@ -106,12 +120,14 @@ void MotorOdbc::cerrarSentencia() {
 std::shared_ptr<SentenciaOdbc> MotorOdbc::nuevaSentencia() {
     cerrarSentencia();
     if (!m_conexion->conectada)
-        throw ErrorMotor({{fallas::ObjetoCerrado, 0, QString(), textoFallaAdo(fallas::ObjetoCerrado), QString()}});
+        throw ErrorMotor(
+            {{fallas::ObjetoCerrado, 0, QString(), textoFallaAdo(fallas::ObjetoCerrado), QString()}});
     auto s = std::make_shared<SentenciaOdbc>(m_conexion);
     if (!s->abierta())
         fallarConexion(fallas::ErrorDeServidor);
     if (m_tiempoEspera > 0)
-        SQLSetStmtAttrW(s->manejador, SQL_ATTR_QUERY_TIMEOUT, entero(static_cast<SQLULEN>(m_tiempoEspera)), 0);
+        SQLSetStmtAttrW(s->manejador, SQL_ATTR_QUERY_TIMEOUT, entero(static_cast<SQLULEN>(m_tiempoEspera)),
+                        0);
     return s;
 }
 
@@ -142,12 +158,13 @@ std::unique_ptr<Cursor> MotorOdbc::ejecutar(const QString& sql, const QList<Vari
             if (columnas == 0 && exito(SQLRowCount(s->manejador, &filas)))
                 afectadas = filas;
         } else {
-            const QList<ErrorProveedor> registros =
-                leerDiagnosticos(SQL_HANDLE_STMT, s->manejador, fallas::ErrorDeServidor, m_dialecto, m_oculto);
+            const QList<ErrorProveedor> registros = leerDiagnosticos(
+                SQL_HANDLE_STMT, s->manejador, fallas::ErrorDeServidor, m_dialecto, m_oculto);
             if (!primero && sinMasResultados(registros))
                 break;
             errores += registros.isEmpty() ? fallaOdbc(SQL_HANDLE_STMT, s->manejador, fallas::ErrorDeServidor,
-                                                       m_dialecto, m_oculto).registros
+                                                       m_dialecto, m_oculto)
+                                                 .registros
                                            : registros;
             if (rc != SQL_ERROR)
                 break;

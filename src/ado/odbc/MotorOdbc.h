@@ -10,7 +10,7 @@
 namespace entrega::ado::odbc {
 
 class MotorOdbc : public Motor {
-public:
+  public:
     // Connects without prompting; gives up after `tiempoEspera` seconds when the server does not answer.
     // Raises ErrorMotor (number NoConecta) with the driver's records, the password masked.
     MotorOdbc(const QString& cadena, int tiempoEspera);
@@ -28,7 +28,7 @@ public:
     void fijarBaseDeDatos(const QString& nombre) override;
     QString baseDeDatos() const override;
 
-private:
+  private:
     QString infoTexto(SQLUSMALLINT clave) const;
     std::shared_ptr<SentenciaOdbc> nuevaSentencia();
     void cerrarSentencia();

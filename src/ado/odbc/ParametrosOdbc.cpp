@@ -33,11 +33,12 @@ ParametrosOdbc::ParametrosOdbc(SQLHSTMT sentencia, const QList<Variant>& valores
 
 SQLRETURN ParametrosOdbc::enlazar(SQLHSTMT s, SQLUSMALLINT n, const Variant& v, Dialecto dialecto) {
     Enlace& e = m_enlaces.emplace_back();
-    const auto comoTexto = [&](const QString& texto, SQLSMALLINT tipoSql, SQLULEN tamano, SQLSMALLINT escala) {
+    const auto comoTexto = [&](const QString& texto, SQLSMALLINT tipoSql, SQLULEN tamano,
+                               SQLSMALLINT escala) {
         e.texto = texto;
         e.indicador = static_cast<SQLLEN>(texto.size() * sizeof(SQLWCHAR));
-        return SQLBindParameter(s, n, SQL_PARAM_INPUT, SQL_C_WCHAR, tipoSql, std::max<SQLULEN>(tamano, 1), escala,
-                                aSqlW(e.texto), e.indicador, &e.indicador);
+        return SQLBindParameter(s, n, SQL_PARAM_INPUT, SQL_C_WCHAR, tipoSql, std::max<SQLULEN>(tamano, 1),
+                                escala, aSqlW(e.texto), e.indicador, &e.indicador);
     };
     switch (v.tipo()) {
     case Variant::Tipo::Empty:
@@ -50,7 +51,8 @@ SQLRETURN ParametrosOdbc::enlazar(SQLHSTMT s, SQLUSMALLINT n, const Variant& v, 
         return SQLBindParameter(s, n, SQL_PARAM_INPUT, SQL_C_BIT, SQL_BIT, 1, 0, &e.bit, 0, nullptr);
     case Variant::Tipo::Integer:
         e.corto = v.aEntero();
-        return SQLBindParameter(s, n, SQL_PARAM_INPUT, SQL_C_SSHORT, SQL_SMALLINT, 5, 0, &e.corto, 0, nullptr);
+        return SQLBindParameter(s, n, SQL_PARAM_INPUT, SQL_C_SSHORT, SQL_SMALLINT, 5, 0, &e.corto, 0,
+                                nullptr);
     case Variant::Tipo::Long:
         e.largo = v.aLargo();
         return SQLBindParameter(s, n, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 10, 0, &e.largo, 0, nullptr);

@@ -12,12 +12,12 @@
 namespace entrega::ado::odbc {
 
 class ParametrosOdbc {
-public:
+  public:
     // Dates go to SQL Server as timestamps; to a SQLite database as the text the embedded engine stores.
     ParametrosOdbc(SQLHSTMT sentencia, const QList<Variant>& valores, Dialecto dialecto);
     SQLRETURN resultado() const { return m_resultado; }
 
-private:
+  private:
     struct Enlace {
         QString texto;
         SQL_TIMESTAMP_STRUCT momento{};

@@ -14,9 +14,12 @@ inline QString desdeSqlW(const SQLWCHAR* texto, qsizetype longitud) {
 
 // The text for an input argument; QString keeps its buffer null-terminated.
 inline SQLWCHAR* aSqlW(const QString& texto) {
-    return reinterpret_cast<SQLWCHAR*>(const_cast<char16_t*>(reinterpret_cast<const char16_t*>(texto.utf16())));
+    return reinterpret_cast<SQLWCHAR*>(
+        const_cast<char16_t*>(reinterpret_cast<const char16_t*>(texto.utf16())));
 }
 
-inline bool exito(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
+inline bool exito(SQLRETURN rc) {
+    return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
+}
 
 } // namespace entrega::ado::odbc
