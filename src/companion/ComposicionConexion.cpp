@@ -56,8 +56,6 @@ QString servidorYPuerto(const Direccion& d, const QString& controlador) {
 
 QString credenciales(const DatosConexion& datos) {
     QString texto;
-    if (!datos.baseDatos.isEmpty())
-        texto += atributo(QStringLiteral("Database"), datos.baseDatos);
     if (!datos.usuario.isEmpty())
         texto +=
             atributo(QStringLiteral("UID"), datos.usuario) + atributo(QStringLiteral("PWD"), datos.clave);
@@ -95,10 +93,12 @@ QString componerConexionOdbc(const DatosConexion& datos, const QString& controla
     for (const QString& fuente : fuentes)
         if (!servidor.isEmpty() && fuente.compare(servidor, Qt::CaseInsensitive) == 0)
             return atributo(QStringLiteral("DSN"), fuente) + credenciales(datos);
+    const QString base =
+        datos.baseDatos.isEmpty() ? QString() : atributo(QStringLiteral("Database"), datos.baseDatos);
     QString texto = controlador;
     texto.replace(QStringLiteral("}"), QStringLiteral("}}"));
     return QStringLiteral("Driver={") + texto + QStringLiteral("};") +
-           servidorYPuerto(direccionDe(servidor), controlador) + credenciales(datos);
+           servidorYPuerto(direccionDe(servidor), controlador) + base + credenciales(datos);
 }
 
 QString traducirCadenaAdo(const QString& cadena, const QString& controlador, const QStringList& fuentes) {

@@ -25,8 +25,11 @@ struct DatosConexion {
     QString clave;
 };
 
-// "DSN=<servidor>;..." when `fuentes` holds the server's name (ignoring case); otherwise
-// "Driver={<controlador>};Server=...;" with the port or named instance in the driver's own form.
+// "DSN=<servidor>;UID=...;PWD=...;" when `fuentes` holds the server's name (ignoring case): the DSN's own
+// default database is where the connection opens, and the session moves to its database through
+// DefaultDatabase (a SQLite DSN's "Database" is its file, which the session's database name must not
+// replace). Otherwise "Driver={<controlador>};Server=...;Database=...;UID=...;PWD=...;" with the port or
+// named instance in the driver's own form.
 QString componerConexionOdbc(const DatosConexion& datos, const QString& controlador,
                              const QStringList& fuentes);
 
