@@ -1,7 +1,7 @@
 #pragma once
-// The rows of one result, read forward: each row's values are fetched whole when the cursor moves onto it.
+// What a statement hands the Connection: the reader of its rows, or the count of rows it touched.
 #include "ado/Motor.h"
-#include "ado/odbc/ManejadoresOdbc.h"
+#include "ado/odbc/LectorOdbc.h"
 
 #include <memory>
 
@@ -9,36 +9,16 @@ namespace entrega::ado::odbc {
 
 class CursorOdbc : public Cursor {
   public:
-    // How a column's values become Variants.
-    enum class Lectura { Texto, Booleano, Entero, Largo, Grande, Doble, Moneda, Decimal, Fecha, Hora };
-    struct ColumnaOdbc {
-        Columna columna;
-        Lectura lectura = Lectura::Texto;
-    };
-
-    // A result with columns; `oculto` keeps a password out of failure texts.
-    CursorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Dialecto dialecto, QString oculto);
-    // What a statement without rows leaves.
+    explicit CursorOdbc(std::shared_ptr<LectorOdbc> lector) : m_lector(std::move(lector)) {}
     explicit CursorOdbc(long long afectadas) : m_afectadas(afectadas) {}
 
-    QList<Columna> columnas() const override;
-    bool siguiente() override;
-    Variant valor(int columna) const override;
+    QList<Columna> columnas() const override { return m_lector ? m_lector->columnas() : QList<Columna>(); }
+    bool siguiente() override { return m_lector && m_lector->siguiente(); }
+    Variant valor(int columna) const override { return m_lector ? m_lector->valor(columna) : Variant(); }
     long long filasAfectadas() const override { return m_afectadas; }
 
-    static Lectura lecturaDe(SQLSMALLINT tipoSql, const QString& nombreTipo, SQLSMALLINT escala);
-
   private:
-    void describir();
-    Variant leer(SQLUSMALLINT n, Lectura lectura);
-    Variant leerTexto(SQLUSMALLINT n);
-    [[noreturn]] void fallar();
-
-    std::shared_ptr<SentenciaOdbc> m_sentencia;
-    Dialecto m_dialecto = Dialecto::SqlServer;
-    QString m_oculto;
-    QList<ColumnaOdbc> m_columnas;
-    QList<Variant> m_fila;
+    std::shared_ptr<LectorOdbc> m_lector;
     long long m_afectadas = -1;
 };
 

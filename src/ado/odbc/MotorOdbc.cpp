@@ -89,7 +89,6 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
         // As the embedded engine: one file is one database, named after the file, with its foreign keys kept.
         m_baseSqlite = QFileInfo(infoTexto(SQL_DATABASE_NAME)).completeBaseName();
         ejecutar(QStringLiteral("PRAGMA foreign_keys = ON"));
-        cerrarSentencia();
     }
 }
 
@@ -97,8 +96,10 @@ MotorOdbc::~MotorOdbc() {
     cerrar();
 }
 
+// A cursor still open on a closed connection reads no more rows.
 void MotorOdbc::cerrar() {
-    cerrarSentencia();
+    if (const auto lector = m_lector.lock())
+        lector->terminar();
     m_conexion->desconectar();
 }
 
@@ -111,14 +112,14 @@ QString MotorOdbc::infoTexto(SQLUSMALLINT clave) const {
     return desdeSqlW(texto.data(), std::min<qsizetype>(bytes / 2, texto.size() - 1));
 }
 
-void MotorOdbc::cerrarSentencia() {
-    if (m_sentencia)
-        m_sentencia->cerrar();
-    m_sentencia.reset();
+void MotorOdbc::apartarLector() {
+    if (const auto lector = m_lector.lock())
+        lector->materializar();
+    m_lector.reset();
 }
 
 std::shared_ptr<SentenciaOdbc> MotorOdbc::nuevaSentencia() {
-    cerrarSentencia();
+    apartarLector();
     if (!m_conexion->conectada)
         throw ErrorMotor(
             {{fallas::ObjetoCerrado, 0, QString(), textoFallaAdo(fallas::ObjetoCerrado), QString()}});
@@ -151,8 +152,9 @@ std::unique_ptr<Cursor> MotorOdbc::ejecutar(const QString& sql, const QList<Vari
             SQLSMALLINT columnas = 0;
             SQLNumResultCols(s->manejador, &columnas);
             if (columnas > 0 && errores.isEmpty()) {
-                m_sentencia = s;
-                return std::make_unique<CursorOdbc>(s, m_dialecto, m_oculto);
+                auto lector = std::make_shared<LectorOdbc>(s, m_dialecto, m_oculto);
+                m_lector = lector;
+                return std::make_unique<CursorOdbc>(lector);
             }
             SQLLEN filas = -1;
             if (columnas == 0 && exito(SQLRowCount(s->manejador, &filas)))
@@ -182,12 +184,10 @@ QStringList MotorOdbc::clavePrimaria(const QString& tabla) {
     if (!exito(SQLPrimaryKeysW(s->manejador, argumento(nombre[0]), SQL_NTS, argumento(nombre[1]), SQL_NTS,
                                argumento(nombre[2]), SQL_NTS)))
         fallarSentencia(*s);
-    m_sentencia = s;
-    CursorOdbc filas(s, m_dialecto, m_oculto);
+    LectorOdbc filas(s, m_dialecto, m_oculto);
     std::map<int, QString> porOrden; // KEY_SEQ, COLUMN_NAME
     while (filas.siguiente())
         porOrden[filas.valor(4).aLargo()] = filas.valor(3).aTexto();
-    cerrarSentencia();
     QStringList columnas;
     for (const auto& [orden, columna] : porOrden)
         columnas.append(columna);
@@ -198,7 +198,7 @@ void MotorOdbc::fijarAislamiento(int nivel) {
     const SQLULEN odbc = nivelOdbc(nivel);
     if (m_dialecto == Dialecto::Sqlite || odbc == 0)
         return; // SQLite reads only what is committed, whatever is asked
-    cerrarSentencia();
+    apartarLector();
     if (!exito(SQLSetConnectAttrW(m_conexion->conexion, SQL_ATTR_TXN_ISOLATION, entero(odbc), 0)))
         fallarConexion(fallas::ErrorDeServidor);
 }
@@ -208,7 +208,7 @@ void MotorOdbc::fijarBaseDeDatos(const QString& nombre) {
         m_baseSqlite = nombre;
         return;
     }
-    cerrarSentencia();
+    apartarLector();
     if (!exito(SQLSetConnectAttrW(m_conexion->conexion, SQL_ATTR_CURRENT_CATALOG, aSqlW(nombre), SQL_NTS)))
         fallarConexion(fallas::ErrorDeServidor);
 }

@@ -3,6 +3,7 @@
 // SQL Server gets the client's text as written; a SQLite database behind the driver gets the embedded
 // engine's dialect, and its failures are numbered as SQL Server numbers them.
 #include "ado/Motor.h"
+#include "ado/odbc/LectorOdbc.h"
 #include "ado/odbc/ManejadoresOdbc.h"
 
 #include <memory>
@@ -31,12 +32,13 @@ class MotorOdbc : public Motor {
   private:
     QString infoTexto(SQLUSMALLINT clave) const;
     std::shared_ptr<SentenciaOdbc> nuevaSentencia();
-    void cerrarSentencia();
+    // Before another statement: the rows a cursor has not read yet are taken into memory.
+    void apartarLector();
     [[noreturn]] void fallarConexion(std::int32_t numero) const;
     [[noreturn]] void fallarSentencia(const SentenciaOdbc& s) const;
 
     std::shared_ptr<ConexionOdbc> m_conexion;
-    std::shared_ptr<SentenciaOdbc> m_sentencia; // the one whose rows a cursor may still be reading
+    std::weak_ptr<LectorOdbc> m_lector; // the rows a cursor may still be reading
     Dialecto m_dialecto = Dialecto::SqlServer;
     QString m_proveedor;
     QString m_oculto;

@@ -1,4 +1,4 @@
-#include "ado/odbc/CursorOdbc.h"
+#include "ado/odbc/LectorOdbc.h"
 
 #include "ado/odbc/DiagnosticoOdbc.h"
 #include "ado/odbc/TextoOdbc.h"
@@ -52,12 +52,12 @@ QString decimalNormal(QString texto) {
 
 } // namespace
 
-CursorOdbc::CursorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Dialecto dialecto, QString oculto)
+LectorOdbc::LectorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Dialecto dialecto, QString oculto)
     : m_sentencia(std::move(sentencia)), m_dialecto(dialecto), m_oculto(std::move(oculto)) {
     describir();
 }
 
-CursorOdbc::Lectura CursorOdbc::lecturaDe(SQLSMALLINT tipoSql, const QString& nombreTipo,
+LectorOdbc::Lectura LectorOdbc::lecturaDe(SQLSMALLINT tipoSql, const QString& nombreTipo,
                                           SQLSMALLINT escala) {
     const QString tipo = nombreTipo.toLower();
     if (tipo == u"money" || tipo == u"smallmoney")
@@ -96,7 +96,7 @@ CursorOdbc::Lectura CursorOdbc::lecturaDe(SQLSMALLINT tipoSql, const QString& no
     }
 }
 
-void CursorOdbc::describir() {
+void LectorOdbc::describir() {
     const SQLHSTMT s = m_sentencia->manejador;
     SQLSMALLINT cuantas = 0;
     if (!exito(SQLNumResultCols(s, &cuantas)))
@@ -118,32 +118,61 @@ void CursorOdbc::describir() {
     }
 }
 
-QList<Columna> CursorOdbc::columnas() const {
+QList<Columna> LectorOdbc::columnas() const {
     QList<Columna> lista;
     for (const ColumnaOdbc& c : m_columnas)
         lista.append(c.columna);
     return lista;
 }
 
-bool CursorOdbc::siguiente() {
+bool LectorOdbc::siguiente() {
     m_fila.clear();
-    if (!m_sentencia || !m_sentencia->abierta() || m_columnas.isEmpty())
+    if (!m_pendientes.empty()) {
+        m_fila = std::move(m_pendientes.front());
+        m_pendientes.pop_front();
+        return true;
+    }
+    if (!m_sentencia->abierta())
         return false;
     const SQLRETURN rc = SQLFetch(m_sentencia->manejador);
-    if (rc == SQL_NO_DATA)
+    if (rc == SQL_NO_DATA) {
+        terminar();
         return false;
+    }
     if (!exito(rc))
         fallar();
-    for (qsizetype i = 0; i < m_columnas.size(); ++i)
-        m_fila.append(leer(static_cast<SQLUSMALLINT>(i + 1), m_columnas.at(i).lectura));
+    m_fila = leerFila();
     return true;
 }
 
-Variant CursorOdbc::valor(int columna) const {
+QList<Variant> LectorOdbc::leerFila() {
+    QList<Variant> fila;
+    for (qsizetype i = 0; i < m_columnas.size(); ++i)
+        fila.append(leer(static_cast<SQLUSMALLINT>(i + 1), m_columnas.at(i).lectura));
+    return fila;
+}
+
+void LectorOdbc::materializar() {
+    while (m_sentencia->abierta()) {
+        const SQLRETURN rc = SQLFetch(m_sentencia->manejador);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!exito(rc))
+            fallar();
+        m_pendientes.push_back(leerFila());
+    }
+    terminar();
+}
+
+void LectorOdbc::terminar() {
+    m_sentencia->cerrar();
+}
+
+Variant LectorOdbc::valor(int columna) const {
     return columna >= 0 && columna < m_fila.size() ? m_fila.at(columna) : Variant();
 }
 
-Variant CursorOdbc::leer(SQLUSMALLINT n, Lectura lectura) {
+Variant LectorOdbc::leer(SQLUSMALLINT n, Lectura lectura) {
     const SQLHSTMT s = m_sentencia->manejador;
     SQLLEN indicador = 0;
     const auto obtener = [&](SQLSMALLINT tipoC, void* destino, SQLLEN tamano) {
@@ -209,7 +238,7 @@ Variant CursorOdbc::leer(SQLUSMALLINT n, Lectura lectura) {
 }
 
 // Texts come in pieces: the driver says how much is left by returning "truncated" until the last one.
-Variant CursorOdbc::leerTexto(SQLUSMALLINT n) {
+Variant LectorOdbc::leerTexto(SQLUSMALLINT n) {
     std::array<SQLWCHAR, 1024> trozo{};
     QString texto;
     for (;;) {
@@ -231,8 +260,11 @@ Variant CursorOdbc::leerTexto(SQLUSMALLINT n) {
     }
 }
 
-void CursorOdbc::fallar() {
-    throw fallaOdbc(SQL_HANDLE_STMT, m_sentencia->manejador, fallas::ErrorDeServidor, m_dialecto, m_oculto);
+void LectorOdbc::fallar() {
+    const ErrorMotor e =
+        fallaOdbc(SQL_HANDLE_STMT, m_sentencia->manejador, fallas::ErrorDeServidor, m_dialecto, m_oculto);
+    terminar();
+    throw e;
 }
 
 } // namespace entrega::ado::odbc
