@@ -1,7 +1,7 @@
 #pragma once
 // An ADO-shaped connection. Open takes a connection description:
-//   embedded:  "Provider=SQLite;Data Source=<folder>;Database=<name>"  (the file <folder>/<name>.sqlite must exist)
-//   ODBC:      "DSN=<name>;..." or "Driver=<driver>;..." passed to the driver manager as it stands
+//   embedded:  "Provider=SQLite;Data Source=<folder>;Database=<name>"  (the file <folder>/<name>.sqlite must
+//   exist) ODBC:      "DSN=<name>;..." or "Driver=<driver>;..." passed to the driver manager as it stands
 // Execute rewrites the client's T-SQL for the engine (dialect), records both texts on the trace, and on a
 // provider failure fills Errors (never clearing it first: only the caller or the next provider failure does)
 // and raises a Falla carrying the first record's number and description.
@@ -9,6 +9,7 @@
 #include "ado/Motor.h"
 #include "ado/Traza.h"
 
+#include <QHash>
 #include <memory>
 
 namespace entrega::ado {
@@ -17,7 +18,7 @@ enum EstadoObjeto { adStateClosed = 0, adStateOpen = 1 };
 enum NivelAislamiento { adXactReadUncommitted = 256, adXactReadCommitted = 4096 };
 
 class Connection {
-public:
+  public:
     Connection();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -50,12 +51,17 @@ public:
     // For Recordset: a statement of its own making (optimistic update), already in the engine's dialect.
     long long ejecutarPropio(const QString& sql, const QList<Variant>& parametros);
     QStringList clavePrimaria(const QString& tabla);
-
-private:
-    Motor& motor();
+    // A provider failure: its records replace those in Errors, and a Falla with the first one is raised.
     [[noreturn]] void fallaDelMotor(const ErrorMotor& e);
 
+  private:
+    Motor& motor();
+    // The client's text as the engine runs it, one statement after another; both go on the trace.
+    QStringList reescribir(const QString& sql);
+    QHash<QString, QString> tiposDeColumnas(const QString& tabla);
+
     std::unique_ptr<Motor> m_motor;
+    QHash<QString, QHash<QString, QString>> m_tipos; // declared column types by table, for the dialect
     QString m_cadena;
     Errors m_errores;
     Traza m_traza;

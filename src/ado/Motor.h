@@ -24,11 +24,14 @@ struct ErrorMotor : std::runtime_error {
 struct Columna {
     QString nombre;
     QString tabla; // the base table the column comes from, when the engine knows it
+    // The type its values come as (from the declared type); Empty when the engine cannot tell, as for an
+    // expression. A Recordset converts a text assigned to a Date column.
+    Variant::Tipo tipo = Variant::Tipo::Empty;
 };
 
 // The rows of one statement, read forward once.
 class Cursor {
-public:
+  public:
     virtual ~Cursor() = default;
     virtual QList<Columna> columnas() const = 0;
     // Moves to the next row; false at the end.
@@ -39,7 +42,7 @@ public:
 };
 
 class Motor {
-public:
+  public:
     virtual ~Motor() = default;
     virtual Dialecto dialecto() const = 0;
     virtual QString proveedor() const = 0; // the provider text the session hands out

@@ -10,7 +10,13 @@
 
 #include <QList>
 #include <QString>
+#include <cstdio>
 #include <memory>
+
+// ADO's end-of-set mark is called EOF, which the C library defines as a macro. The header is included
+// first and the macro removed, so the name stays free in every file that uses a Recordset (the C library's
+// end-of-file value is std::char_traits<char>::eof()).
+#undef EOF
 
 namespace entrega::ado {
 
@@ -20,13 +26,13 @@ enum TipoBloqueo { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic =
 class Recordset;
 
 class Field {
-public:
+  public:
     QString Name() const;
-    Variant Value() const;                 // 3021 without a current row
-    void setValue(const Variant& valor);   // only on an updatable set
+    Variant Value() const;               // 3021 without a current row
+    void setValue(const Variant& valor); // only on an updatable set
     Variant OriginalValue() const;
 
-private:
+  private:
     friend class Recordset;
     Field(Recordset* rs, int indice) : m_rs(rs), m_indice(indice) {}
     Recordset* m_rs;
@@ -34,7 +40,7 @@ private:
 };
 
 class Recordset {
-public:
+  public:
     Recordset();
     ~Recordset();
     Recordset(const Recordset&) = delete;
@@ -51,14 +57,14 @@ public:
     void MoveNext();
 
     int FieldCount() const;
-    Field Fields(int indice);              // 3265 out of range
-    Field Fields(const QString& nombre);   // by name ignoring case; 3265 when unknown
+    Field Fields(int indice);            // 3265 out of range
+    Field Fields(const QString& nombre); // by name ignoring case; 3265 when unknown
 
     void AddNew();
     void Delete();
     void Update();
 
-private:
+  private:
     friend class Field;
     struct Estado;
     std::unique_ptr<Estado> m;

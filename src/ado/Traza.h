@@ -11,13 +11,13 @@ struct SentenciaTrazada {
 };
 
 class Traza {
-public:
+  public:
     void anotar(const QString& escrita, const QString& recibida) { m_items.append({escrita, recibida}); }
     const QList<SentenciaTrazada>& items() const { return m_items; }
     QStringList escritas() const;
     void limpiar() { m_items.clear(); }
 
-private:
+  private:
     QList<SentenciaTrazada> m_items;
 };
 

@@ -14,6 +14,7 @@ QString textoDeError(std::int32_t numero) {
     case 9: return QStringLiteral("Subscript out of range");
     case 11: return QStringLiteral("Division by zero");
     case 13: return QStringLiteral("Type mismatch");
+    case 28: return QStringLiteral("Out of stack space");
     case 52: return QStringLiteral("Bad file name or number");
     case 53: return QStringLiteral("File not found");
     case 55: return QStringLiteral("File already open");
@@ -23,6 +24,8 @@ QString textoDeError(std::int32_t numero) {
     case 76: return QStringLiteral("Path not found");
     case 91: return QStringLiteral("Object variable or With block variable not set");
     case 94: return QStringLiteral("Invalid use of Null");
+    case 424: return QStringLiteral("Object required");
+    case 457: return QStringLiteral("This key is already associated with an element of this collection");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
 }

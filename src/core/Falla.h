@@ -29,12 +29,15 @@ constexpr std::int32_t LlamadaInvalida = 5;     // "Invalid procedure call or ar
 constexpr std::int32_t Desbordamiento = 6;      // "Overflow"
 constexpr std::int32_t FueraDeRango = 9;        // "Subscript out of range"
 constexpr std::int32_t TiposIncompatibles = 13; // "Type mismatch"
+constexpr std::int32_t SinPila = 28;            // "Out of stack space"
 constexpr std::int32_t ArchivoInvalido = 52;    // "Bad file name or number"
 constexpr std::int32_t ArchivoNoEncontrado = 53;
 constexpr std::int32_t FinDeArchivo = 62;
 constexpr std::int32_t PermisoDenegado = 70;
 constexpr std::int32_t AccesoARuta = 75;
 constexpr std::int32_t UsoInvalidoDeNull = 94;
+constexpr std::int32_t ObjetoRequerido = 424;
+constexpr std::int32_t ClaveDuplicada = 457; // a key already in a map
 } // namespace errores
 
 // The platform's text for one of its run-time error numbers ("Application-defined or object-defined error" otherwise).

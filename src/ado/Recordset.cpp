@@ -1,0 +1,417 @@
+#include "ado/Recordset.h"
+
+#include "ado/dialect/Lexico.h"
+#include "core/Fecha.h"
+
+namespace entrega::ado {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString origen = u"Entrega.Recordset"_s;
+
+// One row of an updatable set, as read and as the client changed it.
+struct Fila {
+    QList<Variant> original;
+    QList<Variant> valores;
+    QList<bool> cambiado;
+    bool nueva = false;
+    bool borrada = false;
+
+    bool pendiente() const { return !borrada && (nueva || cambiado.contains(true)); }
+};
+
+// The table a SELECT reads, as written after its FROM ("dbo.T" stays whole); empty when there is none.
+QString tablaDelFrom(const QString& sql) {
+    using dialecto::Token;
+    const QList<Token> t = dialecto::tokenizar(sql);
+    int profundidad = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i].esSimbolo(u"("))
+            ++profundidad;
+        else if (t[i].esSimbolo(u")"))
+            --profundidad;
+        if (profundidad != 0 || !t[i].esPalabra(u"FROM"))
+            continue;
+        QString tabla;
+        for (qsizetype j = i + 1; j < t.size(); ++j) {
+            if (t[j].clase == Token::Blanco && tabla.isEmpty())
+                continue;
+            if (t[j].clase != Token::Palabra && t[j].clase != Token::Nombre && !t[j].esSimbolo(u"."))
+                break;
+            tabla += t[j].texto;
+        }
+        return tabla;
+    }
+    return {};
+}
+
+QString sinComillas(const QString& nombre) {
+    QString parte = nombre.section(u'.', -1);
+    if (parte.size() >= 2 && (parte.front() == u'[' || parte.front() == u'"'))
+        parte = parte.mid(1, parte.size() - 2);
+    return parte;
+}
+
+QString nombreSql(const QString& columna) {
+    return u'"' + QString(columna).replace(u'"', u"\"\""_s) + u'"';
+}
+
+} // namespace
+
+struct Recordset::Estado {
+    Connection* conexion = nullptr;
+    QString sql;
+    bool actualizable = false;
+    bool bof = true;
+    bool eof = true;
+    QList<Columna> columnas;
+
+    // A forward-only read-only set streams its rows from the engine.
+    std::unique_ptr<Cursor> cursor;
+    bool enPrimera = false;
+
+    // Any other set holds its rows.
+    bool enMemoria = false;
+    QList<Fila> filas;
+    qsizetype actual = 0;
+    QString tabla;
+    QList<int> clave; // the columns that name a row in WHERE
+
+    void leerPrimera() {
+        try {
+            bof = eof = !cursor->siguiente();
+        } catch (const ErrorMotor& e) {
+            conexion->fallaDelMotor(e);
+        }
+        enPrimera = true;
+    }
+
+    void cargar() {
+        try {
+            while (cursor->siguiente()) {
+                Fila fila;
+                for (int i = 0; i < columnas.size(); ++i)
+                    fila.valores.append(cursor->valor(i));
+                fila.original = fila.valores;
+                fila.cambiado.fill(false, columnas.size());
+                filas.append(std::move(fila));
+            }
+        } catch (const ErrorMotor& e) {
+            conexion->fallaDelMotor(e);
+        }
+        cursor.reset();
+        actual = 0;
+        bof = eof = filas.isEmpty();
+    }
+
+    void leerClave() {
+        const QStringList primaria = conexion->clavePrimaria(sinComillas(tabla));
+        for (const QString& nombre : primaria) {
+            const int i = indice(nombre);
+            if (i < 0) {
+                clave.clear();
+                break;
+            }
+            clave.append(i);
+        }
+        if (clave.isEmpty())
+            for (int i = 0; i < columnas.size(); ++i)
+                clave.append(i);
+    }
+
+    int indice(const QString& nombre) const {
+        for (int i = 0; i < columnas.size(); ++i)
+            if (columnas[i].nombre.compare(nombre, Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    }
+
+    Fila* filaActual() {
+        if (bof || eof || (enMemoria && filas[actual].borrada))
+            return nullptr;
+        return enMemoria ? &filas[actual] : nullptr;
+    }
+
+    Fila& filaParaEscribir() {
+        if (!actualizable)
+            throw fallaAdo(fallas::NoActualizable, origen);
+        Fila* fila = filaActual();
+        if (!fila)
+            throw fallaAdo(fallas::SinRegistroActual, origen);
+        return *fila;
+    }
+
+    // "WHERE" naming the row by its key and by the original value of every other column in `ademas`.
+    QString donde(const Fila& fila, const QList<int>& ademas, QList<Variant>& parametros) const {
+        QList<int> columnasDonde = clave;
+        for (int i : ademas)
+            if (!columnasDonde.contains(i))
+                columnasDonde.append(i);
+        QStringList condiciones;
+        for (int i : columnasDonde) {
+            const Variant& v = fila.original[i];
+            if (v.esNulo() || v.esVacio()) {
+                condiciones.append(nombreSql(columnas[i].nombre) + u" IS NULL"_s);
+            } else {
+                condiciones.append(nombreSql(columnas[i].nombre) + u" = ?"_s);
+                parametros.append(v);
+            }
+        }
+        return u" WHERE "_s + condiciones.join(u" AND "_s);
+    }
+
+    void insertar(Fila& fila) {
+        QStringList nombres, marcas;
+        QList<Variant> parametros;
+        for (int i = 0; i < columnas.size(); ++i) {
+            if (!fila.cambiado[i])
+                continue;
+            nombres.append(nombreSql(columnas[i].nombre));
+            marcas.append(u"?"_s);
+            parametros.append(fila.valores[i]);
+        }
+        const QString sql =
+            nombres.isEmpty()
+                ? u"INSERT INTO %1 DEFAULT VALUES"_s.arg(tabla)
+                : u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tabla, nombres.join(u','), marcas.join(u','));
+        conexion->ejecutarPropio(sql, parametros);
+    }
+
+    void actualizar(Fila& fila) {
+        QStringList asignaciones;
+        QList<Variant> parametros;
+        QList<int> cambiadas;
+        for (int i = 0; i < columnas.size(); ++i) {
+            if (!fila.cambiado[i])
+                continue;
+            asignaciones.append(nombreSql(columnas[i].nombre) + u" = ?"_s);
+            parametros.append(fila.valores[i]);
+            cambiadas.append(i);
+        }
+        const QString sql =
+            u"UPDATE %1 SET %2"_s.arg(tabla, asignaciones.join(u", "_s)) + donde(fila, cambiadas, parametros);
+        if (conexion->ejecutarPropio(sql, parametros) == 0)
+            noLocalizada();
+    }
+
+    void borrar(Fila& fila) {
+        QList<Variant> parametros;
+        const QString sql = u"DELETE FROM %1"_s.arg(tabla) + donde(fila, {}, parametros);
+        if (conexion->ejecutarPropio(sql, parametros) == 0)
+            noLocalizada();
+    }
+
+    [[noreturn]] void noLocalizada() {
+        conexion->fallaDelMotor(ErrorMotor(
+            {{fallas::FilaNoLocalizada, 0, u"01001"_s, textoFallaAdo(fallas::FilaNoLocalizada), origen}}));
+    }
+
+    // Writes the current row's pending change, as ADO does before it leaves the row.
+    void guardar() {
+        Fila* fila = filaActual();
+        if (!fila || !fila->pendiente())
+            return;
+        if (fila->nueva)
+            insertar(*fila);
+        else
+            actualizar(*fila);
+        fila->nueva = false;
+        fila->original = fila->valores;
+        fila->cambiado.fill(false);
+    }
+
+    void avanzarEnMemoria() {
+        while (actual < filas.size() && filas[actual].borrada)
+            ++actual;
+        eof = actual >= filas.size();
+    }
+};
+
+Recordset::Recordset() : m(std::make_unique<Estado>()) {}
+Recordset::~Recordset() = default;
+
+void Recordset::Open(const QString& sql, Connection& conexion, int tipoCursor, int tipoBloqueo) {
+    if (m->conexion)
+        throw fallaAdo(fallas::ObjetoAbierto, origen);
+    Estado e;
+    e.conexion = &conexion;
+    e.sql = sql;
+    e.cursor = conexion.consultar(sql);
+    e.columnas = e.cursor->columnas();
+    e.tabla = tablaDelFrom(sql);
+    e.actualizable = tipoBloqueo != adLockReadOnly && !e.tabla.isEmpty();
+    e.enMemoria = e.actualizable || tipoCursor != adOpenForwardOnly;
+    if (e.enMemoria)
+        e.cargar();
+    else
+        e.leerPrimera();
+    if (e.actualizable)
+        e.leerClave();
+    *m = std::move(e);
+}
+
+void Recordset::Close() {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    *m = Estado();
+}
+
+int Recordset::State() const {
+    return m->conexion ? adStateOpen : adStateClosed;
+}
+
+bool Recordset::BOF() const {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    return m->bof;
+}
+
+bool Recordset::EOF() const {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    return m->eof;
+}
+
+void Recordset::MoveFirst() {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    if (m->enMemoria) {
+        m->guardar();
+        m->actual = 0;
+        m->avanzarEnMemoria();
+        m->bof = m->eof;
+    } else if (!m->enPrimera) {
+        // Back to the start of a forward-only set: the engine runs the query again.
+        m->cursor.reset();
+        m->cursor = m->conexion->consultar(m->sql);
+        m->leerPrimera();
+    }
+    if (m->bof && m->eof)
+        throw fallaAdo(fallas::SinRegistroActual, origen);
+}
+
+void Recordset::MoveNext() {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    if (m->eof)
+        throw fallaAdo(fallas::SinRegistroActual, origen);
+    m->bof = false;
+    if (m->enMemoria) {
+        m->guardar();
+        ++m->actual;
+        m->avanzarEnMemoria();
+        return;
+    }
+    m->enPrimera = false;
+    try {
+        m->eof = !m->cursor->siguiente();
+    } catch (const ErrorMotor& e) {
+        m->conexion->fallaDelMotor(e);
+    }
+}
+
+int Recordset::FieldCount() const {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    return int(m->columnas.size());
+}
+
+Field Recordset::Fields(int indice) {
+    if (indice < 0 || indice >= FieldCount())
+        throw fallaAdo(fallas::ElementoNoEncontrado, origen);
+    return Field(this, indice);
+}
+
+Field Recordset::Fields(const QString& nombre) {
+    FieldCount();
+    const int i = m->indice(nombre);
+    if (i < 0)
+        throw fallaAdo(fallas::ElementoNoEncontrado, origen);
+    return Field(this, i);
+}
+
+void Recordset::AddNew() {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    if (!m->actualizable)
+        throw fallaAdo(fallas::NoActualizable, origen);
+    m->guardar();
+    Fila fila;
+    fila.valores.fill(Variant::nulo(), m->columnas.size());
+    fila.original = fila.valores;
+    fila.cambiado.fill(false, m->columnas.size());
+    fila.nueva = true;
+    m->filas.append(std::move(fila));
+    m->actual = m->filas.size() - 1;
+    m->bof = m->eof = false;
+}
+
+void Recordset::Delete() {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    Fila& fila = m->filaParaEscribir();
+    if (!fila.nueva)
+        m->borrar(fila);
+    fila.borrada = true;
+}
+
+void Recordset::Update() {
+    if (!m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    if (!m->actualizable)
+        throw fallaAdo(fallas::NoActualizable, origen);
+    m->guardar();
+}
+
+QString Field::Name() const {
+    if (!m_rs->m->conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    return m_rs->m->columnas.at(m_indice).nombre;
+}
+
+Variant Field::Value() const {
+    Recordset::Estado& e = *m_rs->m;
+    if (!e.conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    if (!e.enMemoria) {
+        if (e.bof || e.eof)
+            throw fallaAdo(fallas::SinRegistroActual, origen);
+        return e.cursor->valor(m_indice);
+    }
+    const Fila* fila = e.filaActual();
+    if (!fila)
+        throw fallaAdo(fallas::SinRegistroActual, origen);
+    return fila->valores[m_indice];
+}
+
+Variant Field::OriginalValue() const {
+    Recordset::Estado& e = *m_rs->m;
+    if (!e.enMemoria)
+        return Value();
+    const Fila* fila = e.filaActual();
+    if (!fila)
+        throw fallaAdo(fallas::SinRegistroActual, origen);
+    return fila->original[m_indice];
+}
+
+void Field::setValue(const Variant& valor) {
+    Recordset::Estado& e = *m_rs->m;
+    if (!e.conexion)
+        throw fallaAdo(fallas::ObjetoCerrado, origen);
+    Fila& fila = e.filaParaEscribir();
+    Variant v = valor;
+    // A text assigned to a date column is read as the client writes dates, day first.
+    if (e.columnas[m_indice].tipo == Variant::Tipo::Date && v.tipo() == Variant::Tipo::Text) {
+        const auto f = fecha::leer(v.aTexto());
+        const auto iso = f ? f : fecha::leerIso(v.aTexto());
+        if (!iso)
+            throw fallaAdo(fallas::VariosPasos, origen);
+        v = Variant::fecha(*iso);
+    }
+    fila.valores[m_indice] = v;
+    fila.cambiado[m_indice] = true;
+}
+
+} // namespace entrega::ado
