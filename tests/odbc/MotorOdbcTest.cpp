@@ -109,15 +109,16 @@ TEST_F(MotorOdbcTest, CountsTheRowsAStatementTouched) {
 TEST_F(MotorOdbcTest, ConstraintFailuresCarrySqlServerNumbers) {
     auto motor = abrir();
     motor->ejecutar(QStringLiteral("INSERT INTO cpte (tc, idcomprobante) VALUES ('RM', '1')"));
-    const ErrorMotor duplicada = fallaDe(
-        [&] { motor->ejecutar(QStringLiteral("INSERT INTO cpte (tc, idcomprobante) VALUES ('rm', '1')")); });
-    ASSERT_EQ(duplicada.registros.size(), 1);
+    const ErrorMotor duplicada =
+        fallaDe([&] { motor->ejecutar(QStringLiteral("INSERT INTO cpte (tc, idcomprobante) VALUES ('rm', '1')")); });
+    ASSERT_EQ(duplicada.registros.size(), 2);
     const ErrorProveedor& e = duplicada.registros.first();
     EXPECT_EQ(e.numero, fallas::ErrorDeServidor);
     EXPECT_EQ(e.nativo, 2627);
-    EXPECT_EQ(e.estadoSql, QStringLiteral("HY000"));
-    EXPECT_EQ(e.descripcion, QStringLiteral("UNIQUE constraint failed: cpte.tc, cpte.idcomprobante"));
+    EXPECT_EQ(e.estadoSql, QStringLiteral("23000"));
+    EXPECT_TRUE(e.descripcion.startsWith(QStringLiteral("Violation of "))) << e.descripcion.toStdString();
     EXPECT_EQ(e.origen, QStringLiteral("[SQLite]"));
+    EXPECT_EQ(duplicada.registros.at(1).nativo, 3621);
 
     const ErrorMotor huerfana = fallaDe(
         [&] { motor->ejecutar(QStringLiteral("INSERT INTO linea (tc, idcomprobante) VALUES ('RM', '9')")); });
@@ -176,7 +177,7 @@ TEST_F(MotorOdbcTest, FailuresNeverShowThePassword) {
                           5);
     const ErrorMotor e = fallaDe([&] { motor.ejecutar(QStringLiteral("SELECT * FROM Secreto123")); });
     ASSERT_FALSE(e.registros.isEmpty());
-    EXPECT_EQ(e.registros.first().descripcion, QStringLiteral("no such table: ****"));
+    EXPECT_EQ(e.registros.first().descripcion, QStringLiteral("Invalid object name '****'."));
 }
 
 } // namespace

@@ -14,8 +14,8 @@ ErrorProveedor registro(SQLSMALLINT tipo, SQLHANDLE manejador, SQLSMALLINT i, SQ
     SQLINTEGER nativo = 0;
     SQLSMALLINT longitud = 0;
     std::vector<SQLWCHAR> mensaje(512);
-    rc = SQLGetDiagRecW(tipo, manejador, i, estado, &nativo, mensaje.data(),
-                        static_cast<SQLSMALLINT>(mensaje.size()), &longitud);
+    rc = SQLGetDiagRecW(tipo, manejador, i, estado, &nativo, mensaje.data(), static_cast<SQLSMALLINT>(mensaje.size()),
+                        &longitud);
     if (rc == SQL_SUCCESS_WITH_INFO && longitud >= static_cast<SQLSMALLINT>(mensaje.size())) {
         mensaje.resize(static_cast<size_t>(longitud) + 1);
         rc = SQLGetDiagRecW(tipo, manejador, i, estado, &nativo, mensaje.data(),
@@ -24,7 +24,7 @@ ErrorProveedor registro(SQLSMALLINT tipo, SQLHANDLE manejador, SQLSMALLINT i, SQ
     ErrorProveedor e;
     e.nativo = nativo;
     e.estadoSql = desdeSqlW(estado, 5);
-    e.descripcion = desdeSqlW(mensaje.data(), longitud);
+    e.descripcion = desdeSqlW(mensaje.data(), std::min<qsizetype>(longitud, qsizetype(mensaje.size()) - 1));
     return e;
 }
 
@@ -41,18 +41,24 @@ void separarOrigen(ErrorProveedor& e) {
     e.descripcion = e.descripcion.mid(fin).trimmed();
 }
 
-// The SQLite driver closes its messages with the result code: "UNIQUE constraint failed: t.a (19)".
-void traducirDeSqlite(ErrorProveedor& e) {
+// The SQLite driver reports SQLite's own failures as HY000 with the result code, and closes the message
+// with it: "UNIQUE constraint failed: t.a (19)".
+QList<ErrorProveedor> comoSqlServer(ErrorProveedor e, const QString& sentencia) {
+    if (e.estadoSql != u"HY000" || e.nativo == 0)
+        return {e};
     const QString cola = QStringLiteral(" (%1)").arg(e.nativo);
     if (e.descripcion.endsWith(cola))
         e.descripcion.chop(cola.size());
-    e.nativo = dialecto::nativoSqlServer(e.nativo, e.descripcion);
+    QList<ErrorProveedor> registros = dialecto::erroresComoSqlServer(e.nativo, e.descripcion, sentencia);
+    for (ErrorProveedor& r : registros)
+        r.origen = e.origen;
+    return registros;
 }
 
 } // namespace
 
 QList<ErrorProveedor> leerDiagnosticos(SQLSMALLINT tipo, SQLHANDLE manejador, std::int32_t numero,
-                                       Dialecto dialecto, const QString& oculto) {
+                                       const Circunstancia& c) {
     QList<ErrorProveedor> registros;
     for (SQLSMALLINT i = 1;; ++i) {
         SQLRETURN rc = SQL_SUCCESS;
@@ -61,20 +67,19 @@ QList<ErrorProveedor> leerDiagnosticos(SQLSMALLINT tipo, SQLHANDLE manejador, st
             break;
         e.numero = numero;
         separarOrigen(e);
-        if (dialecto == Dialecto::Sqlite)
-            traducirDeSqlite(e);
-        if (!oculto.isEmpty()) {
-            e.descripcion.replace(oculto, QStringLiteral("****"));
-            e.origen.replace(oculto, QStringLiteral("****"));
+        for (ErrorProveedor& r : c.dialecto == Dialecto::Sqlite ? comoSqlServer(e, c.sentencia) : QList{e}) {
+            if (!c.oculto.isEmpty()) {
+                r.descripcion.replace(c.oculto, QStringLiteral("****"));
+                r.origen.replace(c.oculto, QStringLiteral("****"));
+            }
+            registros.append(r);
         }
-        registros.append(e);
     }
     return registros;
 }
 
-ErrorMotor fallaOdbc(SQLSMALLINT tipo, SQLHANDLE manejador, std::int32_t numero, Dialecto dialecto,
-                     const QString& oculto) {
-    QList<ErrorProveedor> registros = leerDiagnosticos(tipo, manejador, numero, dialecto, oculto);
+ErrorMotor fallaOdbc(SQLSMALLINT tipo, SQLHANDLE manejador, std::int32_t numero, const Circunstancia& c) {
+    QList<ErrorProveedor> registros = leerDiagnosticos(tipo, manejador, numero, c);
     if (registros.isEmpty())
         registros.append({numero, 0, QStringLiteral("HY000"), QStringLiteral("The ODBC call failed."),
                           QStringLiteral("[ODBC]")});

@@ -52,8 +52,8 @@ QString decimalNormal(QString texto) {
 
 } // namespace
 
-LectorOdbc::LectorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Dialecto dialecto, QString oculto)
-    : m_sentencia(std::move(sentencia)), m_dialecto(dialecto), m_oculto(std::move(oculto)) {
+LectorOdbc::LectorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Circunstancia circunstancia)
+    : m_sentencia(std::move(sentencia)), m_circunstancia(std::move(circunstancia)) {
     describir();
 }
 
@@ -96,6 +96,22 @@ LectorOdbc::Lectura LectorOdbc::lecturaDe(SQLSMALLINT tipoSql, const QString& no
     }
 }
 
+Variant::Tipo LectorOdbc::tipoDe(Lectura lectura) {
+    switch (lectura) {
+    case Lectura::Texto: return Variant::Tipo::Text;
+    case Lectura::Booleano: return Variant::Tipo::Boolean;
+    case Lectura::Entero: return Variant::Tipo::Integer;
+    case Lectura::Largo:
+    case Lectura::Grande: return Variant::Tipo::Long;
+    case Lectura::Doble: return Variant::Tipo::Double;
+    case Lectura::Moneda: return Variant::Tipo::Currency;
+    case Lectura::Decimal: return Variant::Tipo::Decimal;
+    case Lectura::Fecha:
+    case Lectura::Hora: return Variant::Tipo::Date;
+    }
+    return Variant::Tipo::Empty;
+}
+
 void LectorOdbc::describir() {
     const SQLHSTMT s = m_sentencia->manejador;
     SQLSMALLINT cuantas = 0;
@@ -114,6 +130,7 @@ void LectorOdbc::describir() {
         if (c.columna.tabla.isEmpty())
             c.columna.tabla = atributoTexto(s, n, SQL_DESC_TABLE_NAME);
         c.lectura = lecturaDe(tipo, atributoTexto(s, n, SQL_DESC_TYPE_NAME), escala);
+        c.columna.tipo = tipoDe(c.lectura);
         m_columnas.append(c);
     }
 }
@@ -262,7 +279,7 @@ Variant LectorOdbc::leerTexto(SQLUSMALLINT n) {
 
 void LectorOdbc::fallar() {
     const ErrorMotor e =
-        fallaOdbc(SQL_HANDLE_STMT, m_sentencia->manejador, fallas::ErrorDeServidor, m_dialecto, m_oculto);
+        fallaOdbc(SQL_HANDLE_STMT, m_sentencia->manejador, fallas::ErrorDeServidor, m_circunstancia);
     terminar();
     throw e;
 }

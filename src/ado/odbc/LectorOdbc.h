@@ -3,6 +3,7 @@
 // When the engine must run another statement while rows are still unread, the reader takes them all first
 // (a SQL Server connection carries one pending result at a time), and goes on from memory.
 #include "ado/Motor.h"
+#include "ado/odbc/DiagnosticoOdbc.h"
 #include "ado/odbc/ManejadoresOdbc.h"
 
 #include <deque>
@@ -19,8 +20,7 @@ class LectorOdbc {
         Lectura lectura = Lectura::Texto;
     };
 
-    // A result with columns; `oculto` keeps a password out of failure texts.
-    LectorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Dialecto dialecto, QString oculto);
+    LectorOdbc(std::shared_ptr<SentenciaOdbc> sentencia, Circunstancia circunstancia);
 
     QList<Columna> columnas() const;
     bool siguiente();
@@ -31,6 +31,7 @@ class LectorOdbc {
     void terminar();
 
     static Lectura lecturaDe(SQLSMALLINT tipoSql, const QString& nombreTipo, SQLSMALLINT escala);
+    static Variant::Tipo tipoDe(Lectura lectura);
 
   private:
     void describir();
@@ -40,8 +41,7 @@ class LectorOdbc {
     [[noreturn]] void fallar();
 
     std::shared_ptr<SentenciaOdbc> m_sentencia;
-    Dialecto m_dialecto = Dialecto::SqlServer;
-    QString m_oculto;
+    Circunstancia m_circunstancia;
     QList<ColumnaOdbc> m_columnas;
     QList<Variant> m_fila;
     std::deque<QList<Variant>> m_pendientes; // what materializar() read

@@ -60,7 +60,7 @@ SQLWCHAR* argumento(const QString& texto) {
 } // namespace
 
 MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
-    : m_conexion(std::make_shared<ConexionOdbc>()), m_oculto(claveDe(cadena)) {
+    : m_conexion(std::make_shared<ConexionOdbc>()), m_circunstancia{Dialecto::SqlServer, claveDe(cadena), {}} {
     ConexionOdbc& c = *m_conexion;
     if (!exito(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &c.entorno)))
         throw ErrorMotor(
@@ -68,7 +68,7 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
               QStringLiteral("The ODBC driver manager could not start."), QStringLiteral("[ODBC]")}});
     SQLSetEnvAttr(c.entorno, SQL_ATTR_ODBC_VERSION, entero(SQL_OV_ODBC3), 0);
     if (!exito(SQLAllocHandle(SQL_HANDLE_DBC, c.entorno, &c.conexion)))
-        throw fallaOdbc(SQL_HANDLE_ENV, c.entorno, fallas::NoConecta, m_dialecto, m_oculto);
+        throw fallaOdbc(SQL_HANDLE_ENV, c.entorno, fallas::NoConecta, m_circunstancia);
     if (tiempoEspera > 0)
         SQLSetConnectAttrW(c.conexion, SQL_ATTR_LOGIN_TIMEOUT, entero(static_cast<SQLULEN>(tiempoEspera)), 0);
 
@@ -82,10 +82,10 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
     c.conectada = true;
 
     const QString dbms = infoTexto(SQL_DBMS_NAME);
-    m_dialecto =
+    m_circunstancia.dialecto =
         dbms.contains(QStringLiteral("SQLite"), Qt::CaseInsensitive) ? Dialecto::Sqlite : Dialecto::SqlServer;
     m_proveedor = QStringLiteral("ODBC ") + dbms;
-    if (m_dialecto == Dialecto::Sqlite) {
+    if (dialecto() == Dialecto::Sqlite) {
         // As the embedded engine: one file is one database, named after the file, with its foreign keys kept.
         m_baseSqlite = QFileInfo(infoTexto(SQL_DATABASE_NAME)).completeBaseName();
         ejecutar(QStringLiteral("PRAGMA foreign_keys = ON"));
@@ -136,9 +136,11 @@ std::shared_ptr<SentenciaOdbc> MotorOdbc::nuevaSentencia() {
 // failures are gathered to its end, so that every record of every failing statement reaches Errors.
 std::unique_ptr<Cursor> MotorOdbc::ejecutar(const QString& sql, const QList<Variant>& parametros) {
     std::shared_ptr<SentenciaOdbc> s = nuevaSentencia();
-    const ParametrosOdbc enlaces(s->manejador, parametros, m_dialecto);
+    Circunstancia circunstancia = m_circunstancia;
+    circunstancia.sentencia = sql;
+    const ParametrosOdbc enlaces(s->manejador, parametros, dialecto());
     if (!exito(enlaces.resultado()))
-        fallarSentencia(*s);
+        fallarSentencia(*s, sql);
 
     QList<ErrorProveedor> errores;
     long long afectadas = -1;
@@ -152,7 +154,7 @@ std::unique_ptr<Cursor> MotorOdbc::ejecutar(const QString& sql, const QList<Vari
             SQLSMALLINT columnas = 0;
             SQLNumResultCols(s->manejador, &columnas);
             if (columnas > 0 && errores.isEmpty()) {
-                auto lector = std::make_shared<LectorOdbc>(s, m_dialecto, m_oculto);
+                auto lector = std::make_shared<LectorOdbc>(s, circunstancia);
                 m_lector = lector;
                 return std::make_unique<CursorOdbc>(lector);
             }
@@ -160,14 +162,11 @@ std::unique_ptr<Cursor> MotorOdbc::ejecutar(const QString& sql, const QList<Vari
             if (columnas == 0 && exito(SQLRowCount(s->manejador, &filas)))
                 afectadas = filas;
         } else {
-            const QList<ErrorProveedor> registros = leerDiagnosticos(
-                SQL_HANDLE_STMT, s->manejador, fallas::ErrorDeServidor, m_dialecto, m_oculto);
+            const QList<ErrorProveedor> registros =
+                fallaOdbc(SQL_HANDLE_STMT, s->manejador, fallas::ErrorDeServidor, circunstancia).registros;
             if (!primero && sinMasResultados(registros))
                 break;
-            errores += registros.isEmpty() ? fallaOdbc(SQL_HANDLE_STMT, s->manejador, fallas::ErrorDeServidor,
-                                                       m_dialecto, m_oculto)
-                                                 .registros
-                                           : registros;
+            errores += registros;
             if (rc != SQL_ERROR)
                 break;
         }
@@ -183,8 +182,8 @@ QStringList MotorOdbc::clavePrimaria(const QString& tabla) {
     std::shared_ptr<SentenciaOdbc> s = nuevaSentencia();
     if (!exito(SQLPrimaryKeysW(s->manejador, argumento(nombre[0]), SQL_NTS, argumento(nombre[1]), SQL_NTS,
                                argumento(nombre[2]), SQL_NTS)))
-        fallarSentencia(*s);
-    LectorOdbc filas(s, m_dialecto, m_oculto);
+        fallarSentencia(*s, tabla);
+    LectorOdbc filas(s, m_circunstancia);
     std::map<int, QString> porOrden; // KEY_SEQ, COLUMN_NAME
     while (filas.siguiente())
         porOrden[filas.valor(4).aLargo()] = filas.valor(3).aTexto();
@@ -196,7 +195,7 @@ QStringList MotorOdbc::clavePrimaria(const QString& tabla) {
 
 void MotorOdbc::fijarAislamiento(int nivel) {
     const SQLULEN odbc = nivelOdbc(nivel);
-    if (m_dialecto == Dialecto::Sqlite || odbc == 0)
+    if (dialecto() == Dialecto::Sqlite || odbc == 0)
         return; // SQLite reads only what is committed, whatever is asked
     apartarLector();
     if (!exito(SQLSetConnectAttrW(m_conexion->conexion, SQL_ATTR_TXN_ISOLATION, entero(odbc), 0)))
@@ -204,7 +203,7 @@ void MotorOdbc::fijarAislamiento(int nivel) {
 }
 
 void MotorOdbc::fijarBaseDeDatos(const QString& nombre) {
-    if (m_dialecto == Dialecto::Sqlite) {
+    if (dialecto() == Dialecto::Sqlite) {
         m_baseSqlite = nombre;
         return;
     }
@@ -214,7 +213,7 @@ void MotorOdbc::fijarBaseDeDatos(const QString& nombre) {
 }
 
 QString MotorOdbc::baseDeDatos() const {
-    if (m_dialecto == Dialecto::Sqlite)
+    if (dialecto() == Dialecto::Sqlite)
         return m_baseSqlite;
     std::array<SQLWCHAR, 256> nombre{};
     SQLINTEGER bytes = 0;
@@ -226,11 +225,13 @@ QString MotorOdbc::baseDeDatos() const {
 }
 
 void MotorOdbc::fallarConexion(std::int32_t numero) const {
-    throw fallaOdbc(SQL_HANDLE_DBC, m_conexion->conexion, numero, m_dialecto, m_oculto);
+    throw fallaOdbc(SQL_HANDLE_DBC, m_conexion->conexion, numero, m_circunstancia);
 }
 
-void MotorOdbc::fallarSentencia(const SentenciaOdbc& s) const {
-    throw fallaOdbc(SQL_HANDLE_STMT, s.manejador, fallas::ErrorDeServidor, m_dialecto, m_oculto);
+void MotorOdbc::fallarSentencia(const SentenciaOdbc& s, const QString& sql) const {
+    Circunstancia circunstancia = m_circunstancia;
+    circunstancia.sentencia = sql;
+    throw fallaOdbc(SQL_HANDLE_STMT, s.manejador, fallas::ErrorDeServidor, circunstancia);
 }
 
 } // namespace entrega::ado::odbc

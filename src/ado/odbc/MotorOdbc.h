@@ -3,6 +3,7 @@
 // SQL Server gets the client's text as written; a SQLite database behind the driver gets the embedded
 // engine's dialect, and its failures are numbered as SQL Server numbers them.
 #include "ado/Motor.h"
+#include "ado/odbc/DiagnosticoOdbc.h"
 #include "ado/odbc/LectorOdbc.h"
 #include "ado/odbc/ManejadoresOdbc.h"
 
@@ -17,7 +18,7 @@ class MotorOdbc : public Motor {
     MotorOdbc(const QString& cadena, int tiempoEspera);
     ~MotorOdbc() override;
 
-    Dialecto dialecto() const override { return m_dialecto; }
+    Dialecto dialecto() const override { return m_circunstancia.dialecto; }
     QString proveedor() const override { return m_proveedor; }
     void cerrar() override;
 
@@ -35,13 +36,12 @@ class MotorOdbc : public Motor {
     // Before another statement: the rows a cursor has not read yet are taken into memory.
     void apartarLector();
     [[noreturn]] void fallarConexion(std::int32_t numero) const;
-    [[noreturn]] void fallarSentencia(const SentenciaOdbc& s) const;
+    [[noreturn]] void fallarSentencia(const SentenciaOdbc& s, const QString& sql) const;
 
     std::shared_ptr<ConexionOdbc> m_conexion;
     std::weak_ptr<LectorOdbc> m_lector; // the rows a cursor may still be reading
-    Dialecto m_dialecto = Dialecto::SqlServer;
+    Circunstancia m_circunstancia; // the engine's dialect and the password to mask
     QString m_proveedor;
-    QString m_oculto;
     QString m_baseSqlite; // a SQLite file is one database: its name is only remembered
     int m_tiempoEspera = 30;
 };
