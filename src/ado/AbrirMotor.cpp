@@ -24,10 +24,11 @@ std::unique_ptr<Motor> abrirMotor(const QString& cadena, int tiempoEspera, int t
         return motor;
     }
     // The description is not repeated: it may carry a password.
-    throw ErrorMotor({{fallas::NoConecta, 0, u"IM002"_s,
-                       u"The connection description names no engine: it needs \"Provider=SQLite\", \"DSN=\" or "
-                       "\"Driver=\"."_s,
-                       u"Entrega.ADO"_s}});
+    throw ErrorMotor(
+        {{fallas::NoConecta, 0, u"IM002"_s,
+          u"The connection description names no engine: it needs \"Provider=SQLite\", \"DSN=\" or "
+          "\"Driver=\"."_s,
+          u"Entrega.ADO"_s}});
 }
 
 } // namespace entrega::ado

@@ -109,8 +109,8 @@ TEST_F(MotorOdbcTest, CountsTheRowsAStatementTouched) {
 TEST_F(MotorOdbcTest, ConstraintFailuresCarrySqlServerNumbers) {
     auto motor = abrir();
     motor->ejecutar(QStringLiteral("INSERT INTO cpte (tc, idcomprobante) VALUES ('RM', '1')"));
-    const ErrorMotor duplicada =
-        fallaDe([&] { motor->ejecutar(QStringLiteral("INSERT INTO cpte (tc, idcomprobante) VALUES ('rm', '1')")); });
+    const ErrorMotor duplicada = fallaDe(
+        [&] { motor->ejecutar(QStringLiteral("INSERT INTO cpte (tc, idcomprobante) VALUES ('rm', '1')")); });
     ASSERT_EQ(duplicada.registros.size(), 2);
     const ErrorProveedor& e = duplicada.registros.first();
     EXPECT_EQ(e.numero, fallas::ErrorDeServidor);

@@ -14,8 +14,8 @@ ErrorProveedor registro(SQLSMALLINT tipo, SQLHANDLE manejador, SQLSMALLINT i, SQ
     SQLINTEGER nativo = 0;
     SQLSMALLINT longitud = 0;
     std::vector<SQLWCHAR> mensaje(512);
-    rc = SQLGetDiagRecW(tipo, manejador, i, estado, &nativo, mensaje.data(), static_cast<SQLSMALLINT>(mensaje.size()),
-                        &longitud);
+    rc = SQLGetDiagRecW(tipo, manejador, i, estado, &nativo, mensaje.data(),
+                        static_cast<SQLSMALLINT>(mensaje.size()), &longitud);
     if (rc == SQL_SUCCESS_WITH_INFO && longitud >= static_cast<SQLSMALLINT>(mensaje.size())) {
         mensaje.resize(static_cast<size_t>(longitud) + 1);
         rc = SQLGetDiagRecW(tipo, manejador, i, estado, &nativo, mensaje.data(),

@@ -98,16 +98,26 @@ LectorOdbc::Lectura LectorOdbc::lecturaDe(SQLSMALLINT tipoSql, const QString& no
 
 Variant::Tipo LectorOdbc::tipoDe(Lectura lectura) {
     switch (lectura) {
-    case Lectura::Texto: return Variant::Tipo::Text;
-    case Lectura::Booleano: return Variant::Tipo::Boolean;
-    case Lectura::Entero: return Variant::Tipo::Integer;
+    case Lectura::Texto:
+        return Variant::Tipo::Text;
+    case Lectura::Booleano:
+        return Variant::Tipo::Boolean;
+    case Lectura::Entero:
+        return Variant::Tipo::Integer;
     case Lectura::Largo:
-    case Lectura::Grande: return Variant::Tipo::Long;
-    case Lectura::Doble: return Variant::Tipo::Double;
-    case Lectura::Moneda: return Variant::Tipo::Currency;
-    case Lectura::Decimal: return Variant::Tipo::Decimal;
+    case Lectura::Grande:
+        return Variant::Tipo::Long;
+    case Lectura::Doble:
+        return Variant::Tipo::Double;
+    case Lectura::Moneda:
+        return Variant::Tipo::Currency;
+    case Lectura::Decimal:
+        return Variant::Tipo::Decimal;
     case Lectura::Fecha:
-    case Lectura::Hora: return Variant::Tipo::Date;
+    case Lectura::Hora:
+        return Variant::Tipo::Date;
+    case Lectura::TextoOFecha:
+        return Variant::Tipo::Empty;
     }
     return Variant::Tipo::Empty;
 }
@@ -131,6 +141,12 @@ void LectorOdbc::describir() {
             c.columna.tabla = atributoTexto(s, n, SQL_DESC_TABLE_NAME);
         c.lectura = lecturaDe(tipo, atributoTexto(s, n, SQL_DESC_TYPE_NAME), escala);
         c.columna.tipo = tipoDe(c.lectura);
+        // As the embedded engine: an expression has no declared type, and a date is known by its text.
+        if (m_circunstancia.dialecto == Dialecto::Sqlite && c.columna.tabla.isEmpty()) {
+            c.columna.tipo = Variant::Tipo::Empty;
+            if (c.lectura == Lectura::Texto)
+                c.lectura = Lectura::TextoOFecha;
+        }
         m_columnas.append(c);
     }
 }
@@ -200,6 +216,13 @@ Variant LectorOdbc::leer(SQLUSMALLINT n, Lectura lectura) {
     switch (lectura) {
     case Lectura::Texto:
         return leerTexto(n);
+    case Lectura::TextoOFecha: {
+        const Variant texto = leerTexto(n);
+        if (texto.esNulo() || texto.aTexto().size() != 19)
+            return texto;
+        const auto dia = fecha::leerIso(texto.aTexto());
+        return dia ? Variant::fecha(*dia) : texto;
+    }
     case Lectura::Booleano: {
         unsigned char bit = 0;
         return obtener(SQL_C_BIT, &bit, sizeof bit) ? Variant(bit != 0) : Variant::nulo();

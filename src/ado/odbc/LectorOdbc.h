@@ -14,7 +14,20 @@ namespace entrega::ado::odbc {
 class LectorOdbc {
   public:
     // How a column's values become Variants.
-    enum class Lectura { Texto, Booleano, Entero, Largo, Grande, Doble, Moneda, Decimal, Fecha, Hora };
+    // TextoOFecha: an expression of a SQLite database (max(fecha)), whose text may be a stored date.
+    enum class Lectura {
+        Texto,
+        Booleano,
+        Entero,
+        Largo,
+        Grande,
+        Doble,
+        Moneda,
+        Decimal,
+        Fecha,
+        Hora,
+        TextoOFecha
+    };
     struct ColumnaOdbc {
         Columna columna;
         Lectura lectura = Lectura::Texto;

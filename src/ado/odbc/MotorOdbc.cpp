@@ -60,7 +60,8 @@ SQLWCHAR* argumento(const QString& texto) {
 } // namespace
 
 MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
-    : m_conexion(std::make_shared<ConexionOdbc>()), m_circunstancia{Dialecto::SqlServer, claveDe(cadena), {}} {
+    : m_conexion(std::make_shared<ConexionOdbc>()), m_circunstancia{
+                                                        Dialecto::SqlServer, claveDe(cadena), {}} {
     ConexionOdbc& c = *m_conexion;
     if (!exito(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &c.entorno)))
         throw ErrorMotor(

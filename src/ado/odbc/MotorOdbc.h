@@ -40,7 +40,7 @@ class MotorOdbc : public Motor {
 
     std::shared_ptr<ConexionOdbc> m_conexion;
     std::weak_ptr<LectorOdbc> m_lector; // the rows a cursor may still be reading
-    Circunstancia m_circunstancia; // the engine's dialect and the password to mask
+    Circunstancia m_circunstancia;      // the engine's dialect and the password to mask
     QString m_proveedor;
     QString m_baseSqlite; // a SQLite file is one database: its name is only remembered
     int m_tiempoEspera = 30;
