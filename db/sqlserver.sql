@@ -25,9 +25,9 @@ CREATE TABLE v_mv_cpte (
 );
 
 -- Stock movements: the lines of each voucher; a voucher delivered in parts has its lines under
--- complements 5, 10, ... instead of 0.
+-- complements 5, 10, ... instead of 0. Clustered in key order, the order the lookup of a voucher part reads
+-- them in, so the table needs no index of its own.
 CREATE TABLE V_MV_STOCK (
-    ID             INT IDENTITY  NOT NULL CONSTRAINT PK_V_MV_STOCK PRIMARY KEY,
     tc             VARCHAR(4)    NOT NULL,
     idcomprobante  VARCHAR(13)   NOT NULL,
     IDCOMPLEMENTO  INT           NOT NULL CONSTRAINT DF_V_MV_STOCK_IDCOMPLEMENTO DEFAULT 0,
@@ -36,6 +36,7 @@ CREATE TABLE V_MV_STOCK (
     Descripcion    VARCHAR(60)   NULL,
     Cantidad       DECIMAL(18,4) NOT NULL,
     IdDeposito     SMALLINT      NULL,
+    CONSTRAINT PK_V_MV_STOCK PRIMARY KEY CLUSTERED (tc, idcomprobante, IDCOMPLEMENTO, Renglon),
     CONSTRAINT FK_V_MV_STOCK_cpte FOREIGN KEY (tc, idcomprobante) REFERENCES v_mv_cpte (tc, idcomprobante)
 );
 
@@ -141,8 +142,6 @@ CREATE TABLE v_ta_unidadNegocio (
 -- Indexes the client's queries search by.
 -- The day's list: tc='RM' and fechaentrega between the day's first and last second.
 CREATE INDEX IX_v_mv_cpte_entrega ON v_mv_cpte (tc, FECHAENTREGA);
--- A voucher part among the stock movements.
-CREATE INDEX IX_V_MV_STOCK_parte ON V_MV_STOCK (tc, idcomprobante, IDCOMPLEMENTO);
 -- One control row per voucher part; the lookup names the voucher as sucursal+numero+letra.
 CREATE UNIQUE INDEX UX_V_MV_CTROL_CPTE_parte ON V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO);
 CREATE INDEX IX_V_MV_CTROL_CPTE_numero ON V_MV_CTROL_CPTE (TC, IdComprobante, IDCOMPLEMENTO);

@@ -41,6 +41,8 @@ Objetos leer(const QString& archivo) {
     return o;
 }
 
+std::string texto(const QStringList& nombres) { return nombres.join(QStringLiteral(", ")).toStdString(); }
+
 TEST(EsquemaSqlServerTest, MirrorsTheEmbeddedSchema) {
     const QList<std::pair<QString, QString>> pares = {
         {QStringLiteral("entrega.sql"), QStringLiteral("sqlserver.sql")},
@@ -48,10 +50,10 @@ TEST(EsquemaSqlServerTest, MirrorsTheEmbeddedSchema) {
     for (const auto& [embebido, servidor] : pares) {
         const Objetos a = leer(embebido), b = leer(servidor);
         EXPECT_FALSE(a.columnas.isEmpty());
-        EXPECT_EQ(a.columnas.keys(), b.columnas.keys()) << servidor.toStdString();
+        EXPECT_EQ(texto(a.columnas.keys()), texto(b.columnas.keys())) << servidor.toStdString();
         for (auto it = a.columnas.begin(); it != a.columnas.end(); ++it)
-            EXPECT_EQ(it.value(), b.columnas.value(it.key())) << it.key().toStdString();
-        EXPECT_EQ(a.indices, b.indices) << servidor.toStdString();
+            EXPECT_EQ(texto(it.value()), texto(b.columnas.value(it.key()))) << it.key().toStdString();
+        EXPECT_EQ(texto(a.indices), texto(b.indices)) << servidor.toStdString();
     }
 }
 
