@@ -33,9 +33,9 @@ CREATE TABLE v_mv_cpte (
 );
 
 -- Stock movements: the lines of each voucher; a voucher delivered in parts has its lines under
--- complements 5, 10, ... instead of 0.
+-- complements 5, 10, ... instead of 0. Kept in key order (WITHOUT ROWID), which is the order the lookup of
+-- a voucher part reads them in, so the table needs no index of its own.
 CREATE TABLE V_MV_STOCK (
-    ID             INTEGER PRIMARY KEY,
     tc             VARCHAR(4)   COLLATE NOCASE NOT NULL,
     idcomprobante  VARCHAR(13)  COLLATE NOCASE NOT NULL,
     IDCOMPLEMENTO  INT          NOT NULL DEFAULT 0,
@@ -44,8 +44,9 @@ CREATE TABLE V_MV_STOCK (
     Descripcion    VARCHAR(60)  COLLATE NOCASE,
     Cantidad       DECIMAL(18,4) NOT NULL,
     IdDeposito     SMALLINT,
+    PRIMARY KEY (tc, idcomprobante, IDCOMPLEMENTO, Renglon),
     FOREIGN KEY (tc, idcomprobante) REFERENCES v_mv_cpte (tc, idcomprobante)
-);
+) WITHOUT ROWID;
 
 -- One control row per delivered voucher part. The client compares sucursal+numero+letra with the
 -- 13-character voucher number, so the three are texts kept at their full widths (4, 8, 1).
@@ -155,8 +156,6 @@ CREATE TABLE v_ta_unidadNegocio (
 -- INDEXES
 -- The day's list: tc='RM' and fechaentrega between the day's first and last second.
 CREATE INDEX IX_v_mv_cpte_entrega ON v_mv_cpte (tc, FECHAENTREGA);
--- A voucher part among the stock movements.
-CREATE INDEX IX_V_MV_STOCK_parte ON V_MV_STOCK (tc, idcomprobante, IDCOMPLEMENTO);
 -- One control row per voucher part; the lookup names the voucher as sucursal||numero||letra.
 CREATE UNIQUE INDEX UX_V_MV_CTROL_CPTE_parte ON V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO);
 CREATE INDEX IX_V_MV_CTROL_CPTE_numero ON V_MV_CTROL_CPTE (TC, (SUCURSAL || NUMERO || LETRA), IDCOMPLEMENTO);

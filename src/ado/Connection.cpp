@@ -22,7 +22,7 @@ void Connection::Open(const QString& cadena) {
     if (m_motor)
         throw fallaAdo(fallas::ObjetoAbierto, origen);
     try {
-        m_motor = abrirMotor(cadena, m_tiempoEspera);
+        m_motor = abrirMotor(cadena, m_tiempoEspera, m_tiempoConexion);
     } catch (const ErrorMotor& e) {
         fallaDelMotor(e);
     }

@@ -36,6 +36,9 @@ class Connection {
 
     int CommandTimeout() const { return m_tiempoEspera; }
     void setCommandTimeout(int segundos);
+    // Seconds Open waits for a server that does not answer.
+    int ConnectionTimeout() const { return m_tiempoConexion; }
+    void setConnectionTimeout(int segundos) { m_tiempoConexion = segundos; }
     int IsolationLevel() const { return m_aislamiento; }
     void setIsolationLevel(int nivel);
     QString DefaultDatabase() const;
@@ -66,10 +69,12 @@ class Connection {
     Errors m_errores;
     Traza m_traza;
     int m_tiempoEspera = 30;
+    int m_tiempoConexion = 15;
     int m_aislamiento = adXactReadCommitted;
 };
 
 // Opens the engine a connection description names (provided by the engine folders).
-std::unique_ptr<Motor> abrirMotor(const QString& cadena, int tiempoEspera);
+// `tiempoEspera` is the command time-out, `tiempoConexion` how long a server may take to accept the login.
+std::unique_ptr<Motor> abrirMotor(const QString& cadena, int tiempoEspera, int tiempoConexion = 15);
 
 } // namespace entrega::ado

@@ -1,6 +1,7 @@
 #pragma once
 // The process-wide values of a running client, in one object that main creates once and hands by reference
 // to every routine that reads or writes them. A test makes its own; a test of two workstations makes two.
+#include "companion/Ajustes.h"
 #include "companion/cAplicacion.h"
 #include "companion/cAuxRuta.h"
 #include "companion/cCampos.h"
@@ -38,6 +39,7 @@ public:
     bool UtilizarFechaDia = false;
     std::int32_t ColorLetra = 0;
     std::int32_t ColorFondo = 0xFFFFFF;
+    Ajustes ajustes;
 
     // Companion objects: created with the context, living as long as it does.
     cSesion sesion;       // the main session: every ordinary query, write and configuration read

@@ -101,6 +101,18 @@ cpp_int redondear(const cpp_int& digitos, std::int64_t desplazamiento) {
     return cociente;
 }
 
+// The digits of a mantissa below 2^96, in two pieces that fit 64 bits (cpp_int's own text conversion trips
+// a false -Wrestrict warning in GCC 12).
+std::string digitosDe(const cpp_int& mantisa) {
+    const cpp_int base = potenciaDeDiez(18);
+    cpp_int alta, baja;
+    boost::multiprecision::divide_qr(mantisa, base, alta, baja);
+    std::string bajos = std::to_string(baja.convert_to<std::uint64_t>());
+    if (alta == 0)
+        return bajos;
+    return std::to_string(alta.convert_to<std::uint64_t>()) + std::string(18 - bajos.size(), '0') + bajos;
+}
+
 // The exact value needs more places or digits than the type has: round to the most places that fit.
 QString ajustar(const Numero& n) {
     std::string digitos = n.digitos;
@@ -116,7 +128,7 @@ QString ajustar(const Numero& n) {
          --escala) {
         const cpp_int mantisa = redondear(valor, exponente + escala);
         if (mantisa <= maximo)
-            return escribir(n.negativo, mantisa.str(), escala);
+            return escribir(n.negativo, digitosDe(mantisa), escala);
     }
     throw fallaDePlataforma(errores::Desbordamiento);
 }

@@ -21,7 +21,7 @@ class Mapa {
     // A key already present raises error 457 and leaves the map as it was.
     void agregar(const QString& clave, ValorJson valor);
     qsizetype cuenta() const;
-    bool contiene(const QString& clave) const { return m_indice.contains(clave); }
+    bool contiene(const QString& clave) const;
     // The member's value; a missing member reads as an empty value.
     const ValorJson& operator[](const QString& clave) const;
     const std::vector<Miembro>& miembros() const { return m_miembros; }
@@ -29,6 +29,8 @@ class Mapa {
     bool operator==(const Mapa& otro) const;
 
   private:
+    qsizetype posicion(const QString& clave) const; // -1 when missing
+
     std::vector<Miembro> m_miembros;
     QHash<QString, qsizetype> m_indice;
 };

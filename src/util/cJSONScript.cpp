@@ -72,19 +72,19 @@ class Nivel {
 
 QString cJSONScript::Eval(const QString& sJSON) {
     const std::optional<ValorJson> raiz = JSON::ParseText(sJSON);
-    cStringBuilder salida;
     if (!JSON::ParserErrors().isEmpty() || !raiz) {
         m_dialogos.mensaje(JSON::ParserErrors(), estilo::Aceptar + estilo::Exclamacion,
                            QStringLiteral("Parser Error"));
         return {};
     }
+    cStringBuilder salida;
     if (raiz->esMapa()) { // a script that is one object of commands
-        salida.Append(ExecCommand(*raiz));
+        escribir(*raiz, salida);
         return salida.toString();
     }
     for (const ValorJson& elemento : raiz->lista()) {
         if (!elemento.esHoja())
-            salida.Append(ExecCommand(elemento));
+            escribir(elemento, salida);
         else if (elemento.hoja().esNulo() || esTexto(elemento))
             salida.Append(textoHoja(elemento.hoja()));
         else
@@ -94,19 +94,28 @@ QString cJSONScript::Eval(const QString& sJSON) {
 }
 
 QString cJSONScript::ExecCommand(const ValorJson& obj) {
-    if (m_depth > profundidadMaxima)
-        return QStringLiteral("ERROR: Nesting level exceeded.");
-    const Nivel nivel(m_depth);
-    if (obj.esHoja())
+    if (obj.esHoja() && m_depth <= profundidadMaxima) // the same text and count, without a buffer
         return textoHoja(obj.hoja());
     cStringBuilder salida;
-    if (obj.esLista()) {
+    escribir(obj, salida);
+    return salida.toString();
+}
+
+// Appends what one value produces to the evaluation's text; each call is one level of nesting.
+void cJSONScript::escribir(const ValorJson& obj, cStringBuilder& salida) {
+    if (m_depth > profundidadMaxima) {
+        salida.Append(u"ERROR: Nesting level exceeded.");
+        return;
+    }
+    const Nivel nivel(m_depth);
+    if (obj.esHoja()) {
+        salida.Append(textoHoja(obj.hoja()));
+    } else if (obj.esLista()) {
         for (const ValorJson& elemento : obj.lista())
-            salida.Append(ExecCommand(elemento));
+            escribir(elemento, salida);
     } else {
         ejecutarComandos(obj.mapa(), salida);
     }
-    return salida.toString();
 }
 
 // Each key is one command, in the order written; names are compared in lower case.

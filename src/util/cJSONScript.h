@@ -24,6 +24,7 @@ class cJSONScript {
     QString ExecCommand(const ValorJson& obj);
 
   private:
+    void escribir(const ValorJson& obj, cStringBuilder& salida);
     void ejecutarComandos(const Mapa& comandos, cStringBuilder& salida);
     QString alert(const ValorJson& valor);
     QString input(const ValorJson& valor);
