@@ -79,6 +79,26 @@ struct Recordset::Estado {
     QString tabla;
     QList<int> clave; // the columns that name a row in WHERE
 
+    // Names as callers passed them, kept (so their text stays where it is) and found again by address: a
+    // list reads the same fields by name on every row, in the same order.
+    QList<std::pair<QString, int>> vistos;
+    qsizetype proximo = 0;
+
+    int indiceDe(const QString& nombre) {
+        for (qsizetype k = 0; k < vistos.size(); ++k) {
+            const qsizetype j = proximo + k < vistos.size() ? proximo + k : proximo + k - vistos.size();
+            const auto& [visto, i] = vistos[j];
+            if (visto.constData() == nombre.constData() && visto.size() == nombre.size()) {
+                proximo = j + 1 < vistos.size() ? j + 1 : 0;
+                return i;
+            }
+        }
+        const int i = indice(nombre);
+        if (vistos.size() < 4 * columnas.size())
+            vistos.append({nombre, i});
+        return i;
+    }
+
     void leerPrimera() {
         try {
             bof = eof = !cursor->siguiente();
@@ -326,7 +346,7 @@ Field Recordset::Fields(int indice) {
 
 Field Recordset::Fields(const QString& nombre) {
     FieldCount();
-    const int i = m->indice(nombre);
+    const int i = m->indiceDe(nombre);
     if (i < 0)
         throw fallaAdo(fallas::ElementoNoEncontrado, origen);
     return Field(this, i);

@@ -17,6 +17,7 @@ public:
     Variant(std::int32_t n) : m_valor(n) {}
     Variant(double d) : m_valor(d) {}
     Variant(const QString& s) : m_valor(s) {}
+    Variant(QString&& s) : m_valor(std::move(s)) {}
     Variant(const char16_t* s) : m_valor(QString::fromUtf16(s)) {}
 
     static Variant nulo();

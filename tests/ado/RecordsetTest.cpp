@@ -123,9 +123,10 @@ TEST_F(RecordsetTest, TiposPorElTipoDeclarado) {
 
 TEST_F(RecordsetTest, ExpresionesSegunSuValor) {
     Recordset rs;
-    rs.Open(u"select  getDate() as fecha, count(*) as n, max(fecha) as ultima, 'x' + 'y' as t, 1.5 as d"_s
-            u" from Cpte"_s,
-            m_cn);
+    rs.Open(
+        u"select  getDate() as fecha, count(*) as n, max(fecha) as ultima, 'x' + 'y' as t, 1.5 as d, 'Año' as a"_s
+        u" from Cpte"_s,
+        m_cn);
     const double ahora = fecha::desde(QDateTime::currentDateTime());
     ASSERT_EQ(rs.Fields(u"fecha"_s).Value().tipo(), Variant::Tipo::Date);
     EXPECT_NEAR(rs.Fields(u"fecha"_s).Value().aFecha(), ahora, 5.0 / 86400);
@@ -133,6 +134,7 @@ TEST_F(RecordsetTest, ExpresionesSegunSuValor) {
     EXPECT_EQ(rs.Fields(u"ultima"_s).Value(), Variant::fecha(fecha::desde(QDate(2026, 4, 22), QTime(11, 0))));
     EXPECT_EQ(rs.Fields(u"t"_s).Value(), Variant(u"xy"_s));
     EXPECT_EQ(rs.Fields(u"d"_s).Value(), Variant(1.5));
+    EXPECT_EQ(rs.Fields(u"a"_s).Value(), Variant(u"Año"_s));
 }
 
 TEST_F(RecordsetTest, ActualizaLaFilaPorSuClave) {
@@ -199,6 +201,7 @@ TEST_F(RecordsetTest, AltaYBaja) {
     rs.Fields(u"fecha"_s).setValue(Variant(u"05/01/26 07:45"_s)); // a day-first text into a date column
     rs.Fields(u"activo"_s).setValue(Variant(true));
     rs.Fields(u"cantidad"_s).setValue(Variant::decimal(u"1.0005"_s));
+    rs.Fields(u"nombre"_s).setValue(Variant(u"Ñandú Peña"_s));
     rs.Update();
     EXPECT_EQ(m_base.valor(u"select fecha || '|' || activo || '|' || cantidad from Cpte where tc = 'NC'"_s),
               u"2026-01-05 07:45:00|1|1.0005"_s);
@@ -207,6 +210,8 @@ TEST_F(RecordsetTest, AltaYBaja) {
 
     Recordset baja;
     baja.Open(u"select * from Cpte where tc = 'nc'"_s, m_cn, adOpenDynamic, adLockOptimistic);
+    EXPECT_EQ(baja.Fields(u"nombre"_s).Value(), Variant(u"Ñandú Peña"_s));
+    EXPECT_EQ(baja.Fields(u"renglon"_s).Value(), Variant::nulo());
     baja.Delete();
     baja.Update(); // nothing left to write
     EXPECT_EQ(m_base.valor(u"select count(*) from Cpte where tc = 'NC'"_s), u"0"_s);

@@ -4,7 +4,8 @@
 
 namespace entrega::ado::dialecto {
 
-QStringList reescribirParaSqlite(const QString& tsql, const TiposDeColumnas& tipos, const QDateTime& ahora) {
+QStringList reescribirParaSqlite(const QString& tsql, const TiposDeColumnas& tipos,
+                                 const std::optional<QDateTime>& ahora) {
     QStringList sentencias;
     for (QList<Token>& t : separarSentencias(tokenizar(tsql))) {
         unirComparaciones(t);

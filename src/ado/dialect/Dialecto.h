@@ -23,6 +23,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace entrega::ado::dialecto {
 
@@ -30,9 +31,9 @@ namespace entrega::ado::dialecto {
 using TiposDeColumnas = std::function<QHash<QString, QString>(const QString& tabla)>;
 
 // The statements SQLite runs for one text of the client. Without `tipos` only literals, numbers and
-// functions tell a text "+" from a numeric one.
+// functions tell a text "+" from a numeric one. getDate() is `ahora`, or the clock's local time.
 QStringList reescribirParaSqlite(const QString& tsql, const TiposDeColumnas& tipos = {},
-                                 const QDateTime& ahora = QDateTime::currentDateTime());
+                                 const std::optional<QDateTime>& ahora = std::nullopt);
 
 // SQL Server's native error number for a SQLite failure (result code, primary or extended, and message):
 // 2627 unique or primary key, 547 foreign key or check, 515 not null, 208 unknown object, 207 unknown

@@ -66,14 +66,14 @@ void quitarSugerenciasDeTabla(QList<Token>& t) {
     }
 }
 
-void getDateALiteral(QList<Token>& t, const QDateTime& ahora) {
+void getDateALiteral(QList<Token>& t, const std::optional<QDateTime>& ahora) {
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (!t[i].esPalabra(u"GETDATE"))
             continue;
         const qsizetype abre = siguiente(t, i);
         const qsizetype cierra = siguiente(t, abre);
         if (cierra < t.size() && t[abre].esSimbolo(u"(") && t[cierra].esSimbolo(u")")) {
-            t[i] = literal(ahora.toString(u"yyyy-MM-dd HH:mm:ss"_s));
+            t[i] = literal(ahora.value_or(QDateTime::currentDateTime()).toString(u"yyyy-MM-dd HH:mm:ss"_s));
             t.remove(i + 1, cierra - i);
         }
     }

@@ -9,7 +9,7 @@ QList<QList<Token>> separarSentencias(const QList<Token>& tokens);
 
 void unirComparaciones(QList<Token>& t);
 void quitarSugerenciasDeTabla(QList<Token>& t);
-void getDateALiteral(QList<Token>& t, const QDateTime& ahora);
+void getDateALiteral(QList<Token>& t, const std::optional<QDateTime>& ahora);
 void fechasAIso(QList<Token>& t);
 void recortarLiteralesComparados(QList<Token>& t);
 void concatenarTextos(QList<Token>& t, const TiposDeColumnas& tipos);

@@ -46,7 +46,8 @@ std::shared_ptr<BaseSqlite> BaseSqlite::abrir(const QString& carpeta, const QStr
     if (ruta.isEmpty())
         throw noAbre(nombre);
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::shared_ptr<BaseSqlite> base(new BaseSqlite(db));
     if (rc != SQLITE_OK)
         throw noAbre(nombre, QString::fromUtf8(sqlite3_errmsg(db)));

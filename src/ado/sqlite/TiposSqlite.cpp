@@ -2,6 +2,7 @@
 
 #include "core/Fecha.h"
 
+#include <charconv>
 #include <limits>
 #include <optional>
 #include <sqlite3.h>
@@ -57,30 +58,68 @@ Variant::Tipo tipoVariant(TipoSqlite tipo) {
 
 namespace {
 
-int digitos(const unsigned char* s, int n) {
-    int v = 0;
-    for (int i = 0; i < n; ++i) {
-        if (s[i] < '0' || s[i] > '9')
-            return -1;
-        v = v * 10 + (s[i] - '0');
-    }
-    return v;
+// Days from 1970-01-01 to a day of the proleptic Gregorian calendar.
+long long diasDesde1970(int anio, int mes, int dia) {
+    anio -= mes <= 2;
+    const int era = (anio >= 0 ? anio : anio - 399) / 400;
+    const int anioDeEra = anio - era * 400;
+    const int diaDelAnio = (153 * (mes > 2 ? mes - 3 : mes + 9) + 2) / 5 + dia - 1;
+    const int diaDeEra = anioDeEra * 365 + anioDeEra / 4 - anioDeEra / 100 + diaDelAnio;
+    return era * 146097LL + diaDeEra - 719468;
 }
 
-// Exactly "yyyy-mm-dd hh:mm:ss", the form the engine stores; read without building texts.
+bool bisiesto(int anio) {
+    return (anio % 4 == 0 && anio % 100 != 0) || anio % 400 == 0;
+}
+
+// Exactly "yyyy-mm-dd hh:mm:ss", the form the engine stores, read without building texts (a day list reads
+// thousands of them). The same value fecha::desde gives.
 std::optional<double> fechaGuardada(const unsigned char* s, int largo) {
     if (largo != 19 || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':')
         return std::nullopt;
-    const QDate dia(digitos(s, 4), digitos(s + 5, 2), digitos(s + 8, 2));
-    const QTime hora(digitos(s + 11, 2), digitos(s + 14, 2), digitos(s + 17, 2));
-    if (!dia.isValid() || !hora.isValid())
+    for (int p : {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18})
+        if (static_cast<unsigned>(s[p] - '0') > 9)
+            return std::nullopt;
+    const auto dos = [s](int p) { return (s[p] - '0') * 10 + (s[p + 1] - '0'); };
+    const int anio = dos(0) * 100 + dos(2), mes = dos(5), dia = dos(8);
+    const int hora = dos(11), minuto = dos(14), segundo = dos(17);
+    static constexpr int diasDelMes[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (anio < 1 || mes < 1 || mes > 12 || dia < 1 ||
+        dia > diasDelMes[mes - 1] + (mes == 2 && bisiesto(anio)) || hora > 23 || minuto > 59 || segundo > 59)
         return std::nullopt;
-    return fecha::desde(dia, hora);
+    constexpr long long cero = 25569; // 30/12/1899 is 25,569 days before 1970-01-01
+    const double dias = static_cast<double>(diasDesde1970(anio, mes, dia) + cero);
+    const double fraccion = (hora * 3600 + minuto * 60 + segundo) / 86400.0;
+    // Before the zero day the fraction still counts forward from midnight, away from zero.
+    return dias >= 0 ? dias + fraccion : dias - fraccion;
+}
+
+// A stored number as a decimal text: at most 15 significant digits, as the engine itself renders them,
+// without the engine's trailing ".0".
+QString textoDecimal(sqlite3_stmt* st, int i) {
+    if (sqlite3_column_type(st, i) == SQLITE_INTEGER)
+        return QString::number(sqlite3_column_int64(st, i));
+    char texto[32];
+    const auto r = std::to_chars(texto, texto + sizeof texto, sqlite3_column_double(st, i),
+                                 std::chars_format::general, 15);
+    return QString::fromLatin1(texto, r.ptr - texto);
+}
+
+// Most stored texts are plain ASCII, widened here without the general UTF-8 decoder.
+QString desdeUtf8(const unsigned char* s, int largo) {
+    QString texto(largo, Qt::Uninitialized);
+    char16_t* destino = reinterpret_cast<char16_t*>(texto.data());
+    for (int k = 0; k < largo; ++k) {
+        if (s[k] >= 0x80)
+            return QString::fromUtf8(reinterpret_cast<const char*>(s), largo);
+        destino[k] = s[k];
+    }
+    return texto;
 }
 
 QString texto(sqlite3_stmt* st, int i) {
-    const auto* s = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-    return QString::fromUtf8(s, sqlite3_column_bytes(st, i));
+    const unsigned char* s = sqlite3_column_text(st, i);
+    return desdeUtf8(s, sqlite3_column_bytes(st, i));
 }
 
 Variant entero(sqlite3_int64 v) {
@@ -108,6 +147,22 @@ Variant porClase(sqlite3_stmt* st, int i, bool fechas) {
 } // namespace
 
 Variant leerValor(sqlite3_stmt* st, int i, TipoSqlite tipo) {
+    if (tipo == TipoSqlite::Texto) {
+        const unsigned char* s = sqlite3_column_text(st, i);
+        return s ? Variant(desdeUtf8(s, sqlite3_column_bytes(st, i))) : Variant::nulo();
+    }
+    if (tipo == TipoSqlite::Fecha) {
+        const unsigned char* s = sqlite3_column_text(st, i);
+        if (!s)
+            return Variant::nulo();
+        const int largo = sqlite3_column_bytes(st, i);
+        if (const auto f = fechaGuardada(s, largo))
+            return Variant::fecha(*f);
+        QString texto = desdeUtf8(s, largo);
+        if (const auto f = fecha::leerIso(texto))
+            return Variant::fecha(*f);
+        return Variant(std::move(texto));
+    }
     const int clase = sqlite3_column_type(st, i);
     if (clase == SQLITE_NULL)
         return Variant::nulo();
@@ -115,16 +170,6 @@ Variant leerValor(sqlite3_stmt* st, int i, TipoSqlite tipo) {
     switch (tipo) {
     case TipoSqlite::SinTipo:
         return porClase(st, i, true);
-    case TipoSqlite::Texto:
-        return Variant(texto(st, i));
-    case TipoSqlite::Fecha:
-        if (clase == SQLITE_TEXT) {
-            if (const auto f = fechaGuardada(sqlite3_column_text(st, i), sqlite3_column_bytes(st, i)))
-                return Variant::fecha(*f);
-            if (const auto f = fecha::leerIso(texto(st, i)))
-                return Variant::fecha(*f);
-        }
-        break;
     case TipoSqlite::Booleano:
         if (numero)
             return Variant(sqlite3_column_int64(st, i) != 0);
@@ -150,11 +195,14 @@ Variant leerValor(sqlite3_stmt* st, int i, TipoSqlite tipo) {
         break;
     case TipoSqlite::Decimal:
         if (numero)
-            return Variant::decimal(texto(st, i));
+            return Variant::decimal(textoDecimal(st, i));
         break;
     case TipoSqlite::Doble:
         if (numero)
             return Variant(sqlite3_column_double(st, i));
+        break;
+    case TipoSqlite::Texto:
+    case TipoSqlite::Fecha:
         break;
     }
     return porClase(st, i, false);
