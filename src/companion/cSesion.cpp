@@ -1,5 +1,6 @@
 #include "companion/cSesion.h"
 
+#include "companion/ComposicionConexion.h"
 #include "companion/Contexto.h"
 #include "core/Falla.h"
 #include "core/Fecha.h"
@@ -15,8 +16,15 @@ void cSesion::Conectar(bool, std::int32_t, const QString& conexionExplicita, boo
     if (!cadena.isEmpty()) {
         try {
             m_conexion.Open(cadena);
+            // A DSN opens in its own default database; the session's is the one it works in.
+            if (conexionExplicita.trimmed().isEmpty() &&
+                cadena.startsWith(QStringLiteral("DSN="), Qt::CaseInsensitive) &&
+                !texto::recortar(BaseDatos).isEmpty())
+                m_conexion.setDefaultDatabase(texto::recortar(BaseDatos));
         } catch (const Falla& falla) {
             m_motivo = falla.descripcion();
+            if (Conectado())
+                m_conexion.Close();
         }
     }
     // The start-up ends the program without a word when the session stays closed: leave the reason where
@@ -37,9 +45,11 @@ QString cSesion::cadenaDeConexion(const QString& conexionExplicita) {
         return QStringLiteral("Provider=SQLite;Data Source=") + m_contexto.carpetaDatos +
                QStringLiteral(";Database=") + base;
     }
-    m_motivo = QStringLiteral("La conexión con el servidor %1 por ODBC todavía no está disponible.")
-                   .arg(texto::recortar(Servidor));
-    return {};
+    const QString controlador =
+        m_contexto.ini.LeerIni(QStringLiteral("RB512pr.INI"), QString::fromLatin1(SeccionIniOdbc),
+                               QString::fromLatin1(ClaveIniControlador), QString());
+    return componerConexionOdbc({texto::recortar(Servidor), texto::recortar(BaseDatos), Usuario, Clave},
+                                controlador);
 }
 
 bool cSesion::esLocal() const {

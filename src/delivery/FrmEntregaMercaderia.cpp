@@ -5,16 +5,19 @@
 #include "core/Fecha.h"
 #include "core/Pasos.h"
 #include "core/Texto.h"
+#include "delivery/EntregaDeComprobante.h"
 #include "dialogs/ServicioDialogos.h"
 #include "startup/IniciarAplicacion.h"
 #include "ui/AplicarTema.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace entrega {
 
@@ -61,6 +64,9 @@ constexpr const char16_t* camposDeFila[] = {
 
 const QString tituloAviso = QStringLiteral("Aviso al Operador");
 
+// The boxes a whole scanned key may be typed into, and that it fills.
+constexpr const char16_t* camposDeClave[] = {u"BTC", u"BSUCURSAL", u"BNUMERO", u"BLETRA"};
+
 } // namespace
 
 FrmEntregaMercaderia::FrmEntregaMercaderia(Contexto& ctx, QWidget* padre) : QWidget(padre), m_ctx(ctx) {
@@ -75,6 +81,7 @@ QLineEdit* FrmEntregaMercaderia::crearCaja(QWidget* padre, int indice, const QSt
     caja->setProperty("DataField", campo);
     caja->setMaxLength(largoMaximo);
     caja->setGeometry(lugar);
+    caja->installEventFilter(this);
     m_txtfields[indice] = caja;
     return caja;
 }
@@ -144,13 +151,16 @@ void FrmEntregaMercaderia::construir() {
         setTabOrder(orden[i - 1], orden[i]);
     tc->setFocus();
 
+    connect(m_cmdBuscar, &QPushButton::clicked, this, &FrmEntregaMercaderia::CmdBuscar_Click);
     connect(m_cmdCargar, &QPushButton::clicked, this, &FrmEntregaMercaderia::cargarPedidoPorOperador);
     connect(m_cmdSalir, &QPushButton::clicked, this, &FrmEntregaMercaderia::CmdSalir_Click);
 }
 
 QLineEdit* FrmEntregaMercaderia::campo(const QString& nombre) const {
     const int indice = m_ctx.campos.IndiceCampo(nombre, m_txtfields);
-    return indice >= 0 ? m_txtfields.at(indice) : nullptr;
+    if (indice < 0)
+        throw fallaDePlataforma(errores::FueraDeRango);
+    return m_txtfields.at(indice);
 }
 
 void FrmEntregaMercaderia::Form_Load() {
@@ -233,6 +243,110 @@ void FrmEntregaMercaderia::cargarPedidoPorOperador() {
 
 void FrmEntregaMercaderia::CmdSalir_Click() {
     m_ctx.terminar();
+}
+
+void FrmEntregaMercaderia::CmdBuscar_Click() {
+    EntregaDeComprobante(m_ctx, *this).ejecutar();
+}
+
+bool FrmEntregaMercaderia::eventFilter(QObject* objeto, QEvent* evento) {
+    const int indice = static_cast<int>(m_txtfields.indexOf(qobject_cast<QLineEdit*>(objeto)));
+    if (indice < 0)
+        return QWidget::eventFilter(objeto, evento);
+    switch (evento->type()) {
+    case QEvent::FocusIn:
+        txtfields_GotFocus(indice);
+        break;
+    case QEvent::FocusOut:
+        txtfields_LostFocus(indice);
+        break;
+    case QEvent::KeyPress:
+        return teclaEnCaja(indice, static_cast<QKeyEvent*>(evento));
+    default:
+        break;
+    }
+    return false;
+}
+
+bool FrmEntregaMercaderia::teclaEnCaja(int indice, QKeyEvent* evento) {
+    int tecla = evento->key();
+    txtfields_KeyDown(indice, tecla, evento->modifiers());
+    if (tecla == 0)
+        return true;
+    const QString escrito = evento->text();
+    if (escrito.size() != 1)
+        return false;
+    QChar caracter = escrito.at(0);
+    txtfields_KeyPress(indice, caracter);
+    if (caracter == escrito.at(0))
+        return false;
+    if (!caracter.isNull())
+        m_txtfields.at(indice)->insert(QString(caracter));
+    return true;
+}
+
+void FrmEntregaMercaderia::txtfields_GotFocus(int indice) {
+    QLineEdit* caja = m_txtfields.at(indice);
+    QPalette colores = caja->palette();
+    colores.setColor(QPalette::Base, QColor(0, 255, 255));
+    caja->setPalette(colores);
+    // The trimmed length: a text with leading blanks is not selected to its end.
+    caja->setSelection(0, static_cast<int>(texto::recortar(caja->text()).size()));
+}
+
+void FrmEntregaMercaderia::txtfields_LostFocus(int indice) {
+    QLineEdit* caja = m_txtfields.at(indice);
+    QPalette colores = caja->palette();
+    colores.setColor(QPalette::Base, QColor(255, 255, 255));
+    caja->setPalette(colores);
+}
+
+void FrmEntregaMercaderia::txtfields_KeyPress(int indice, QChar& caracter) {
+    if (caracter == QChar(27))
+        return;
+    m_ctx.campos.ValidarTecla(m_txtfields.at(indice), caracter);
+}
+
+void FrmEntregaMercaderia::txtfields_KeyDown(int indice, int& tecla, Qt::KeyboardModifiers) {
+    if (!m_ctx.campos.TeclaSalida(tecla))
+        return;
+    CampoValida(m_txtfields.at(indice));
+    m_ctx.campos.PasarFoco(tecla);
+    tecla = 0;
+}
+
+void FrmEntregaMercaderia::CampoValida(QLineEdit* caja) {
+    QLineEdit* tipo = nullptr;
+    try {
+        const QString clave = texto::recortar(caja->text());
+        const QString nombre = caja->property(cCampos::propiedadCampo).toString();
+        const bool esCajaDeClave =
+            std::any_of(std::begin(camposDeClave), std::end(camposDeClave), [&](const char16_t* c) {
+                return texto::igualesSinMayusculas(nombre, QString::fromUtf16(c));
+            });
+        if (!esCajaDeClave || (clave.size() != 15 && clave.size() != 17))
+            return;
+        tipo = campo(QStringLiteral("BTC"));
+        tipo->setText(texto::medio(clave, 1, 2));
+        campo(QStringLiteral("BSUCURSAL"))->setText(texto::medio(clave, 3, 4));
+        campo(QStringLiteral("BNUMERO"))->setText(texto::medio(clave, 7, 8));
+        campo(QStringLiteral("BLETRA"))->setText(texto::medio(clave, 15, 1));
+        if (clave.size() == 17) {
+            QString complemento = texto::medio(clave, 16, 2);
+            if (complemento.startsWith(u'0'))
+                complemento.remove(0, 1);
+            campo(QStringLiteral("BCOMPLEMENTO"))->setText(complemento);
+        }
+    } catch (const Falla& falla) {
+        m_ctx.dialogos.mensaje(QStringLiteral("No se pudo tomar la clave del comprobante.\r\n") +
+                                   falla.descripcion(),
+                               estilo::Aceptar + estilo::Informacion, QStringLiteral("Aviso al operador..."));
+        caja->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    CmdBuscar_Click();
+    // The next scan replaces the whole key: back to the type box, its text selected.
+    m_ctx.campos.VolverA(tipo);
 }
 
 } // namespace entrega

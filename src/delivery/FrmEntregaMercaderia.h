@@ -6,6 +6,7 @@
 
 class QGroupBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -29,13 +30,30 @@ class FrmEntregaMercaderia : public QWidget {
     void CmdCargar_Click();
     // Ends the program at once.
     void CmdSalir_Click();
+    // The voucher lookup and delivery confirmation; it answers its own failures.
+    void CmdBuscar_Click();
+
+    // The key boxes' handlers, each told the box's index in txtfields.
+    void txtfields_GotFocus(int indice);
+    void txtfields_LostFocus(int indice);
+    // `caracter` may come back changed, or null when the box refuses it.
+    void txtfields_KeyPress(int indice, QChar& caracter);
+    // `tecla` comes back 0 when the key left the box (the box must not see it).
+    void txtfields_KeyDown(int indice, int& tecla, Qt::KeyboardModifiers shift);
+    // A whole key (15 or 17 characters) in one of the four key boxes is split into them and looked up.
+    void CampoValida(QLineEdit* caja);
 
     // The text boxes, in control-array order; each carries its field name in the "DataField" property.
     const QList<QLineEdit*>& txtfields() const { return m_txtfields; }
-    // The box with that field name, ignoring case.
+    // The box with that field name, ignoring case; error 9 when there is none.
     QLineEdit* campo(const QString& nombre) const;
 
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
   private:
+    // The boxes' key events, in the order the handlers expect: KeyDown, then KeyPress for a character.
+    bool teclaEnCaja(int indice, QKeyEvent* evento);
     void construir();
     QLineEdit* crearCaja(QWidget* padre, int indice, const QString& campo, int largoMaximo,
                          const QRect& lugar);

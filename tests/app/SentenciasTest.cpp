@@ -1,6 +1,7 @@
 // Every statement shape the client sends, exactly as it writes it (T-SQL with its table hints, "> =",
 // day-first dates, sucursal+numero+letra, getDate(), TOP), run through the database layer on databases made
-// from the real schema, checking the rows each one selects or writes.
+// from the real schema, checking the rows each one selects or writes. Each runs twice: on the embedded
+// engine, and on the same file through the driver manager and the SQLite ODBC driver.
 #include "BaseDePrueba.h"
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
@@ -48,7 +49,9 @@ INSERT INTO TA_CONFIGURACION (CLAVE, GRUPO, VALOR, VALORAUX, PoliticaNegocio) VA
  ('COLOR', 'PANTALLA', 'azul', '', 1);
 )"_s;
 
-class SentenciasTest : public testing::Test {
+enum class Motor { Embebido, Odbc };
+
+class SentenciasTest : public testing::TestWithParam<Motor> {
   protected:
     SentenciasTest() {
         admin::crearBasesVacias(m_dir.path(), false);
@@ -61,9 +64,12 @@ class SentenciasTest : public testing::Test {
                 codificar(u"demo"_s), codificar(u"jefe"_s));
         EXPECT_EQ(base.ejecutar(usuarios), SQLITE_OK);
         m_cn.Open(cadena(admin::baseTrabajo));
+        EXPECT_EQ(m_cn.proveedor().startsWith(u"ODBC"_s), GetParam() == Motor::Odbc);
     }
 
     QString cadena(const QString& base) const {
+        if (GetParam() == Motor::Odbc)
+            return u"Driver=%1;Database=%2;"_s.arg(QStringLiteral(ENTREGA_SQLITE_ODBC), archivo(base));
         return u"Provider=SQLite;Data Source=%1;Database=%2"_s.arg(m_dir.path(), base);
     }
     QString archivo(const QString& base = admin::baseTrabajo) const {
@@ -104,7 +110,7 @@ class SentenciasTest : public testing::Test {
     Connection m_cn;
 };
 
-TEST_F(SentenciasTest, ListaDelDiaTraeLosRemitosEntregadosEseDiaDeLaPrimeraALaUltimaHora) {
+TEST_P(SentenciasTest, ListaDelDiaTraeLosRemitosEntregadosEseDiaDeLaPrimeraALaUltimaHora) {
     const QString d = u"22/04/2026"_s;
     const QString sql = "Select * from v_mv_cpte where tc='RM' and (fechaentrega > = '" + d +
                         " 00:00:00' and fechaentrega <='" + d + " 23:59:59')";
@@ -128,7 +134,7 @@ TEST_F(SentenciasTest, ListaDelDiaTraeLosRemitosEntregadosEseDiaDeLaPrimeraALaUl
     EXPECT_EQ(rs.Fields(u"Total"_s).Value().tipo(), Variant::Tipo::Currency);
 }
 
-TEST_F(SentenciasTest, ComprobanteEnteroSeEntregaUnaSolaVezAunqueDosPuestosLoAbran) {
+TEST_P(SentenciasTest, ComprobanteEnteroSeEntregaUnaSolaVezAunqueDosPuestosLoAbran) {
     const QString tc = u"RM"_s, n = u"000200000077R"_s;
     const QString sql = "select * from v_mv_Cpte where tc='" + tc + "' and idcomprobante = '" + n + "'";
     Recordset mostrador, otro;
@@ -162,7 +168,7 @@ TEST_F(SentenciasTest, ComprobanteEnteroSeEntregaUnaSolaVezAunqueDosPuestosLoAbr
     EXPECT_TRUE(ninguno.BOF());
 }
 
-TEST_F(SentenciasTest, ParteDeComprobanteSeBuscaEnElStockYSeRegistraUnaSolaVez) {
+TEST_P(SentenciasTest, ParteDeComprobanteSeBuscaEnElStockYSeRegistraUnaSolaVez) {
     const QString tc = u"RM"_s, n = u"000200000078R"_s;
     auto stock = [&](const QString& c) {
         return filas("SELECT * FROM V_MV_STOCK WHERE tc='" + tc + "' and idcomprobante = '" + n +
@@ -214,7 +220,7 @@ TEST_F(SentenciasTest, ParteDeComprobanteSeBuscaEnElStockYSeRegistraUnaSolaVez) 
     EXPECT_EQ(BaseDePrueba(archivo()).valor(u"SELECT count(*) FROM V_MV_CTROL_CPTE"_s), u"2"_s);
 }
 
-TEST_F(SentenciasTest, AuditoriaDeAccionesGuardaLaFechaYLaAccion) {
+TEST_P(SentenciasTest, AuditoriaDeAccionesGuardaLaFechaYLaAccion) {
     m_cn.Execute(
         u" INSERT INTO V_MV_CPTEACCIONES (TC,IdComprobante,IdComplemento,Tipo_accion,FECHAHORA,Usuario,PC,"
         "SYSTEMUSER,Proceso,ProcesoLote,Cuenta) VALUES ('    ','',0,'A','22/04/2026 10:11:12','DEMO','PC01',"
@@ -230,7 +236,7 @@ TEST_F(SentenciasTest, AuditoriaDeAccionesGuardaLaFechaYLaAccion) {
                      u"  RM|5|ER|2026-04-22 00:00:00|x"_s}));
 }
 
-TEST_F(SentenciasTest, GuionEnTransaccionConfirmaOVuelveAtrasYElFalloQuedaEnAuxErr) {
+TEST_P(SentenciasTest, GuionEnTransaccionConfirmaOVuelveAtrasYElFalloQuedaEnAuxErr) {
     const QString cr = u"\r"_s;
     const QString acceso =
         u"INSERT INTO Control_Acceso (Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) "
@@ -268,7 +274,7 @@ TEST_F(SentenciasTest, GuionEnTransaccionConfirmaOVuelveAtrasYElFalloQuedaEnAuxE
               QStringList{u"entrega|2026-04-22 10:11:00|2627|PC01|DEMO|%1"_s.arg(guion.toUtf8().size())});
 }
 
-TEST_F(SentenciasTest, UsuariosSeBuscanPorNombreYSistemaSinMayusculas) {
+TEST_P(SentenciasTest, UsuariosSeBuscanPorNombreYSistemaSinMayusculas) {
     const QStringList campos = {u"NOMBRE"_s, u"PassWord"_s, u"Administrador"_s};
     auto decodificada = [&](const QString& sql) {
         const QStringList f = filas(sql, campos);
@@ -304,7 +310,7 @@ TEST_F(SentenciasTest, UsuariosSeBuscanPorNombreYSistemaSinMayusculas) {
               QStringList{u"Distribuidora Los Andes S.A.|30712345679|0001 "_s});
 }
 
-TEST_F(SentenciasTest, TareaDelUsuarioSeEncuentraAunqueElNombreLlevaUnBlancoAlFinal) {
+TEST_P(SentenciasTest, TareaDelUsuarioSeEncuentraAunqueElNombreLlevaUnBlancoAlFinal) {
     const QString sql =
         "SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre " +
         QString(" FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave ") +
@@ -316,7 +322,7 @@ TEST_F(SentenciasTest, TareaDelUsuarioSeEncuentraAunqueElNombreLlevaUnBlancoAlFi
     EXPECT_TRUE(filas(otro, {u"nombre"_s}).isEmpty());
 }
 
-TEST_F(SentenciasTest, AjustesSeLeenEscribenYBorranPorClave) {
+TEST_P(SentenciasTest, AjustesSeLeenEscribenYBorranPorClave) {
     const QStringList valor = {u"Valor"_s, u"ValorAux"_s};
     EXPECT_EQ(
         filas(u"SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'CFondo'"_s, valor),
@@ -378,7 +384,7 @@ TEST_F(SentenciasTest, AjustesSeLeenEscribenYBorranPorClave) {
     EXPECT_LE(fecha::aMomento(ahora.aFecha()), QDateTime::currentDateTime().addSecs(1));
 }
 
-TEST_F(SentenciasTest, TiempoDeEsperaSeLeeYSeCreaEnLaBaseDeEstadisticas) {
+TEST_P(SentenciasTest, TiempoDeEsperaSeLeeYSeCreaEnLaBaseDeEstadisticas) {
     Connection estadisticas;
     estadisticas.Open(cadena(admin::baseEstadisticas));
     const QString lectura =
@@ -402,5 +408,10 @@ TEST_F(SentenciasTest, TiempoDeEsperaSeLeeYSeCreaEnLaBaseDeEstadisticas) {
               u"0"_s)
         << "written to the statistics database only";
 }
+
+INSTANTIATE_TEST_SUITE_P(Motores, SentenciasTest, testing::Values(Motor::Embebido, Motor::Odbc),
+                         [](const testing::TestParamInfo<Motor>& motor) {
+                             return motor.param == Motor::Odbc ? "Odbc" : "Embebido";
+                         });
 
 } // namespace

@@ -279,7 +279,7 @@ Variant LectorOdbc::leer(SQLUSMALLINT n, Lectura lectura) {
 
 // Texts come in pieces: the driver says how much is left by returning "truncated" until the last one.
 Variant LectorOdbc::leerTexto(SQLUSMALLINT n) {
-    std::array<SQLWCHAR, 1024> trozo{};
+    std::array<SQLWCHAR, 1024> trozo; // the driver fills it: no need to clear 2 KB per value
     QString texto;
     for (;;) {
         SQLLEN indicador = 0;
