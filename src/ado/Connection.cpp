@@ -16,7 +16,10 @@ bool cambiaEsquema(const QString& sentencia) {
 } // namespace
 
 Connection::Connection() = default;
-Connection::~Connection() = default;
+Connection::~Connection() {
+    for (LectorPendiente* lector : std::exchange(m_lectores, {}))
+        lector->olvidarConexion();
+}
 
 void Connection::Open(const QString& cadena) {
     if (m_motor)
@@ -132,6 +135,8 @@ void Connection::fallaDelMotor(const ErrorMotor& e) {
 Motor& Connection::motor() {
     if (!m_motor)
         throw fallaAdo(fallas::ObjetoCerrado, origen);
+    while (!m_lectores.isEmpty())
+        m_lectores.takeFirst()->leerResto();
     return *m_motor;
 }
 

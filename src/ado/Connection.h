@@ -17,6 +17,20 @@ namespace entrega::ado {
 enum EstadoObjeto { adStateClosed = 0, adStateOpen = 1 };
 enum NivelAislamiento { adXactReadUncommitted = 256, adXactReadCommitted = 4096 };
 
+// A result set still reading its rows from the engine. An engine statement stays valid only until the next
+// call on the engine (and on the embedded engine an unfinished one keeps an old view of the file, so the
+// connection could not write once another process has), so before the connection runs anything else the
+// set reads the rest of its rows.
+class LectorPendiente {
+  public:
+    virtual void leerResto() = 0;
+    // The connection is going away: the set closes.
+    virtual void olvidarConexion() = 0;
+
+  protected:
+    ~LectorPendiente() = default;
+};
+
 class Connection {
   public:
     Connection();
@@ -54,6 +68,9 @@ class Connection {
     // For Recordset: a statement of its own making (optimistic update), already in the engine's dialect.
     long long ejecutarPropio(const QString& sql, const QList<Variant>& parametros);
     QStringList clavePrimaria(const QString& tabla);
+    // For Recordset: a forward-only set registers while it streams rows.
+    void registrar(LectorPendiente* lector) { m_lectores.append(lector); }
+    void olvidar(LectorPendiente* lector) { m_lectores.removeAll(lector); }
     // A provider failure: its records replace those in Errors, and a Falla with the first one is raised.
     [[noreturn]] void fallaDelMotor(const ErrorMotor& e);
 
@@ -64,6 +81,7 @@ class Connection {
     QHash<QString, QString> tiposDeColumnas(const QString& tabla);
 
     std::unique_ptr<Motor> m_motor;
+    QList<LectorPendiente*> m_lectores;
     QHash<QString, QHash<QString, QString>> m_tipos; // declared column types by table, for the dialect
     QString m_cadena;
     Errors m_errores;

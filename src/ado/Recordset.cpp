@@ -60,7 +60,7 @@ QString nombreSql(const QString& columna) {
 
 } // namespace
 
-struct Recordset::Estado {
+struct Recordset::Estado : LectorPendiente {
     Connection* conexion = nullptr;
     QString sql;
     bool actualizable = false;
@@ -68,7 +68,9 @@ struct Recordset::Estado {
     bool eof = true;
     QList<Columna> columnas;
 
-    // A forward-only read-only set streams its rows from the engine.
+    // A forward-only read-only set streams its rows from the engine, until the connection runs something
+    // else: it then holds the rows it had not read yet.
+    bool soloAvance = false;
     std::unique_ptr<Cursor> cursor;
     bool enPrimera = false;
 
@@ -100,31 +102,59 @@ struct Recordset::Estado {
     }
 
     void leerPrimera() {
-        try {
-            bof = eof = !cursor->siguiente();
-        } catch (const ErrorMotor& e) {
-            conexion->fallaDelMotor(e);
-        }
         enPrimera = true;
+        avanzarCursor();
+        bof = eof;
     }
 
-    void cargar() {
+    void avanzarCursor() {
         try {
-            while (cursor->siguiente()) {
-                Fila fila;
-                for (int i = 0; i < columnas.size(); ++i)
-                    fila.valores.append(cursor->valor(i));
-                fila.original = fila.valores;
-                fila.cambiado.fill(false, columnas.size());
-                filas.append(std::move(fila));
-            }
+            eof = !cursor->siguiente();
         } catch (const ErrorMotor& e) {
+            soltarCursor();
+            conexion->fallaDelMotor(e);
+        }
+        if (eof)
+            soltarCursor();
+    }
+
+    void soltarCursor() {
+        cursor.reset();
+        conexion->olvidar(this);
+    }
+
+    Fila filaDelCursor() const {
+        Fila fila;
+        for (int i = 0; i < columnas.size(); ++i)
+            fila.valores.append(cursor->valor(i));
+        fila.original = fila.valores;
+        fila.cambiado.fill(false, columnas.size());
+        return fila;
+    }
+
+    // The rows from the current one on, into memory; the cursor is released.
+    void cargar(bool desdeLaActual) {
+        try {
+            if (desdeLaActual && !eof)
+                filas.append(filaDelCursor());
+            while (cursor->siguiente())
+                filas.append(filaDelCursor());
+        } catch (const ErrorMotor& e) {
+            cursor.reset();
             conexion->fallaDelMotor(e);
         }
         cursor.reset();
+        enMemoria = true;
         actual = 0;
-        bof = eof = filas.isEmpty();
+        eof = filas.isEmpty();
     }
+
+    void leerResto() override {
+        if (cursor)
+            cargar(true);
+    }
+
+    void olvidarConexion() override { *this = Estado(); }
 
     void leerClave() {
         const QStringList primaria = conexion->clavePrimaria(sinComillas(tabla));
@@ -250,7 +280,10 @@ struct Recordset::Estado {
 };
 
 Recordset::Recordset() : m(std::make_unique<Estado>()) {}
-Recordset::~Recordset() = default;
+Recordset::~Recordset() {
+    if (m->conexion)
+        m->conexion->olvidar(m.get());
+}
 
 void Recordset::Open(const QString& sql, Connection& conexion, int tipoCursor, int tipoBloqueo) {
     if (m->conexion)
@@ -262,19 +295,24 @@ void Recordset::Open(const QString& sql, Connection& conexion, int tipoCursor, i
     e.columnas = e.cursor->columnas();
     e.tabla = tablaDelFrom(sql);
     e.actualizable = tipoBloqueo != adLockReadOnly && !e.tabla.isEmpty();
-    e.enMemoria = e.actualizable || tipoCursor != adOpenForwardOnly;
-    if (e.enMemoria)
-        e.cargar();
-    else
+    e.soloAvance = !e.actualizable && tipoCursor == adOpenForwardOnly;
+    if (e.soloAvance) {
         e.leerPrimera();
+    } else {
+        e.cargar(false);
+        e.bof = e.eof;
+    }
     if (e.actualizable)
         e.leerClave();
     *m = std::move(e);
+    if (m->cursor)
+        conexion.registrar(m.get());
 }
 
 void Recordset::Close() {
     if (!m->conexion)
         throw fallaAdo(fallas::ObjetoCerrado, origen);
+    m->conexion->olvidar(m.get());
     *m = Estado();
 }
 
@@ -297,16 +335,20 @@ bool Recordset::EOF() const {
 void Recordset::MoveFirst() {
     if (!m->conexion)
         throw fallaAdo(fallas::ObjetoCerrado, origen);
-    if (m->enMemoria) {
+    if (!m->soloAvance) {
         m->guardar();
         m->actual = 0;
         m->avanzarEnMemoria();
         m->bof = m->eof;
     } else if (!m->enPrimera) {
         // Back to the start of a forward-only set: the engine runs the query again.
-        m->cursor.reset();
+        m->soltarCursor();
+        m->filas.clear();
+        m->enMemoria = false;
         m->cursor = m->conexion->consultar(m->sql);
         m->leerPrimera();
+        if (m->cursor)
+            m->conexion->registrar(m.get());
     }
     if (m->bof && m->eof)
         throw fallaAdo(fallas::SinRegistroActual, origen);
@@ -318,18 +360,14 @@ void Recordset::MoveNext() {
     if (m->eof)
         throw fallaAdo(fallas::SinRegistroActual, origen);
     m->bof = false;
+    m->enPrimera = false;
     if (m->enMemoria) {
         m->guardar();
         ++m->actual;
         m->avanzarEnMemoria();
         return;
     }
-    m->enPrimera = false;
-    try {
-        m->eof = !m->cursor->siguiente();
-    } catch (const ErrorMotor& e) {
-        m->conexion->fallaDelMotor(e);
-    }
+    m->avanzarCursor();
 }
 
 int Recordset::FieldCount() const {

@@ -148,4 +148,41 @@ TEST(DosConexiones, ElLectorNoEsperaYElEscritorEsperaSuTurno) {
     EXPECT_EQ(base.valor(u"select nombre from Cpte"_s), u"A2B"_s);
 }
 
+// A list still being read does not keep its connection from writing after another process wrote: the
+// connection first reads the rest of the list.
+TEST(DosConexiones, UnaListaAbiertaNoImpideEscribir) {
+    prueba::BaseDePrueba base(esquema + u"INSERT INTO Cpte VALUES ('FA', '2', NULL, 'Eva');"_s);
+    Connection a, b;
+    a.Open(base.cadena());
+    b.Open(base.cadena());
+    b.setCommandTimeout(1);
+    Recordset rs;
+    rs.Open(u"select nombre from Cpte order by id"_s, b);
+    ASSERT_EQ(rs.Fields(0).Value(), Variant(u"Ana"_s));
+
+    a.Execute(u"update Cpte set nombre = 'A'"_s);
+    b.Execute(u"update Cpte set nombre = nombre + 'B' where id = '2'"_s);
+    EXPECT_EQ(base.valor(u"select group_concat(nombre) from (select nombre from Cpte order by id)"_s),
+              u"A,AB"_s);
+
+    EXPECT_EQ(rs.Fields(u"NOMBRE"_s).Value(), Variant(u"Ana"_s)); // the rows as the list read them
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields(0).Value(), Variant(u"Eva"_s));
+    rs.MoveNext();
+    EXPECT_TRUE(rs.EOF());
+    rs.MoveFirst(); // runs the query again
+    EXPECT_EQ(rs.Fields(0).Value(), Variant(u"A"_s));
+}
+
+TEST(DosConexiones, LaListaSobreviveASuConexion) {
+    prueba::BaseDePrueba base(esquema);
+    Recordset rs;
+    {
+        Connection cn;
+        cn.Open(base.cadena());
+        rs.Open(u"select nombre from Cpte"_s, cn);
+    }
+    EXPECT_EQ(rs.State(), adStateClosed);
+}
+
 } // namespace
