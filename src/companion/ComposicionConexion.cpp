@@ -2,6 +2,7 @@
 
 #include "ado/odbc/CadenaOdbc.h"
 #include "ado/odbc/CatalogoOdbc.h"
+#include "companion/cIni.h"
 
 namespace entrega {
 
@@ -69,6 +70,11 @@ bool esProveedorSqlServer(const QString& proveedor) {
 }
 
 } // namespace
+
+QString controladorDelIni(const cIni& ini) {
+    return ini.LeerIni(QStringLiteral("RB512pr.INI"), QString::fromLatin1(SeccionIniOdbc),
+                       QString::fromLatin1(ClaveIniControlador), QString());
+}
 
 QStringList controladoresPreferidos() {
     return {QStringLiteral("ODBC Driver 18 for SQL Server"), QStringLiteral("ODBC Driver 17 for SQL Server"),

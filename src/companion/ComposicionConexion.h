@@ -11,6 +11,11 @@ inline constexpr char VariableControladorOdbc[] = "ENTREGA_ODBC_CONTROLADOR";
 inline constexpr char SeccionIniOdbc[] = "ODBC";
 inline constexpr char ClaveIniControlador[] = "Controlador";
 
+class cIni;
+
+// The value of [ODBC] Controlador in RB512pr.INI; empty when it is not there.
+QString controladorDelIni(const cIni& ini);
+
 // The drivers tried, in order, when none is configured: the vendor's, then FreeTDS.
 QStringList controladoresPreferidos();
 

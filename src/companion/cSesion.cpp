@@ -45,11 +45,8 @@ QString cSesion::cadenaDeConexion(const QString& conexionExplicita) {
         return QStringLiteral("Provider=SQLite;Data Source=") + m_contexto.carpetaDatos +
                QStringLiteral(";Database=") + base;
     }
-    const QString controlador =
-        m_contexto.ini.LeerIni(QStringLiteral("RB512pr.INI"), QString::fromLatin1(SeccionIniOdbc),
-                               QString::fromLatin1(ClaveIniControlador), QString());
     return componerConexionOdbc({texto::recortar(Servidor), texto::recortar(BaseDatos), Usuario, Clave},
-                                controlador);
+                                controladorDelIni(m_contexto.ini));
 }
 
 bool cSesion::esLocal() const {

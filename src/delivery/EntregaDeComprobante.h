@@ -19,8 +19,8 @@ class EntregaDeComprobante {
     EntregaDeComprobante(Contexto& ctx, FrmEntregaMercaderia& pantalla);
     void ejecutar();
 
-    // "ERROR AL GRABAR ..." and the others are answered by the operator; this one tells a voucher another
-    // workstation stamped between our read and our write.
+    // What the operator is told when another workstation stamped the voucher between our read and our
+    // write.
     static QString textoOtraEstacion(const QString& tc, const QString& n);
 
   private:

@@ -1,6 +1,7 @@
 #pragma once
-// The delivery screen: the voucher key boxes at the top, the list of the RM vouchers delivered on the day
-// in the date box below them, "Cargar" to list another day and "Salir" to end the program.
+// The delivery screen: the voucher key boxes at the top (a scanned key is split into them and looked up at
+// once) with "&Buscar" to deliver the voucher keyed, the list of the RM vouchers delivered on the day in the
+// date box below them, "Cargar" to list another day and "Salir" to end the program.
 #include <QList>
 #include <QWidget>
 

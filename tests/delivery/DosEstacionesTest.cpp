@@ -18,6 +18,7 @@ namespace {
 const QString RM = QStringLiteral("RM");
 const QString remito = QStringLiteral("000100001234R");
 constexpr const char* variableSegunda = "ENTREGA_PRUEBA_SEGUNDA_ESTACION";
+constexpr const char* variableComplemento = "ENTREGA_PRUEBA_COMPLEMENTO";
 
 void buscarRemito(Estacion& e, const QString& complemento = {}) {
     e.buscar(RM, QStringLiteral("1"), QStringLiteral("1234"), QStringLiteral("R"), complemento);
@@ -113,44 +114,62 @@ TEST(SegundaEstacion, ConfirmsTheVoucherOnceBothHaveReadIt) {
         ASSERT_TRUE(esperarArchivo(QDir(carpeta).filePath(QStringLiteral("a_leyo"))));
     };
     b.dialogos.responder(respuesta::Si);
-    buscarRemito(b);
+    buscarRemito(b, qEnvironmentVariable(variableComplemento));
     EXPECT_EQ(b.dialogos.vistos().size(), 1);
-    EXPECT_EQ(b.listados(), QStringList({remito}));
 }
 
 TEST(DosProcesos, TheSecondProcessDeliversAndTheFirstIsTold) {
-    prueba::Mostrador mostrador;
-    mostrador.comprobante(RM, remito);
-    Estacion a{mostrador.carpeta(), QStringLiteral("CAJA1")};
-
-    QProcess segunda;
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert(QLatin1String(variableSegunda), mostrador.carpeta());
-    segunda.setProcessEnvironment(entorno);
-    segunda.setProcessChannelMode(QProcess::MergedChannels);
-    segunda.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--gtest_filter=SegundaEstacion.ConfirmsTheVoucherOnceBothHaveReadIt")});
-    ASSERT_TRUE(segunda.waitForStarted());
-
-    // A's confirmation is up: the other process has read the voucher too; let it deliver, then answer Yes.
-    a.dialogos.alMostrar = [&] {
-        if (!a.dialogos.vistos().isEmpty())
-            return;
-        ASSERT_TRUE(esperarArchivo(mostrador.ruta(QStringLiteral("b_leyo"))));
-        crearArchivo(mostrador.ruta(QStringLiteral("a_leyo")));
-        ASSERT_TRUE(segunda.waitForFinished(60000));
+    const struct {
+        QString complemento, aviso;
+    } casos[] = {
+        {QString(), EntregaDeComprobante::textoOtraEstacion(RM, remito)},
+        {QStringLiteral("5"), "ERROR AL GRABAR El pedido RM " + remito + " INTENTELO NUEVAMENTE"},
     };
-    a.dialogos.responder(respuesta::Si).responder(respuesta::Aceptar);
-    buscarRemito(a);
-    segunda.waitForFinished(60000);
+    for (const auto& c : casos) {
+        SCOPED_TRACE(qPrintable("complement '" + c.complemento + "'"));
+        prueba::Mostrador mostrador;
+        mostrador.comprobante(RM, remito);
+        mostrador.parte(RM, remito, 5);
+        Estacion a{mostrador.carpeta(), QStringLiteral("CAJA1")};
 
-    const QString salida = QString::fromLocal8Bit(segunda.readAll());
-    EXPECT_EQ(segunda.exitCode(), 0) << qPrintable(salida);
-    EXPECT_TRUE(salida.contains(QStringLiteral("[  PASSED  ] 1 test"))) << qPrintable(salida);
-    EXPECT_NE(mostrador.fechaEntrega(RM, remito), "<null>");
-    ASSERT_EQ(a.dialogos.vistos().size(), 2);
-    EXPECT_EQ(a.dialogos.vistos().at(1).texto, EntregaDeComprobante::textoOtraEstacion(RM, remito));
-    EXPECT_EQ(a.listados(), QStringList({remito}));
+        QProcess segunda;
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.insert(QLatin1String(variableSegunda), mostrador.carpeta());
+        entorno.insert(QLatin1String(variableComplemento), c.complemento);
+        segunda.setProcessEnvironment(entorno);
+        segunda.setProcessChannelMode(QProcess::MergedChannels);
+        segunda.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--gtest_filter=SegundaEstacion.ConfirmsTheVoucherOnceBothHaveReadIt")});
+        ASSERT_TRUE(segunda.waitForStarted());
+
+        // A's confirmation is up: the other process has read the voucher too; let it deliver, then answer
+        // Yes.
+        a.dialogos.alMostrar = [&] {
+            if (!a.dialogos.vistos().isEmpty())
+                return;
+            ASSERT_TRUE(esperarArchivo(mostrador.ruta(QStringLiteral("b_leyo"))));
+            crearArchivo(mostrador.ruta(QStringLiteral("a_leyo")));
+            ASSERT_TRUE(segunda.waitForFinished(60000));
+        };
+        a.dialogos.responder(respuesta::Si).responder(respuesta::Aceptar);
+        buscarRemito(a, c.complemento);
+        segunda.waitForFinished(60000);
+
+        const QString salida = QString::fromLocal8Bit(segunda.readAll());
+        EXPECT_EQ(segunda.exitCode(), 0) << qPrintable(salida);
+        EXPECT_TRUE(salida.contains(QStringLiteral("[  PASSED  ] 1 test"))) << qPrintable(salida);
+        ASSERT_EQ(a.dialogos.vistos().size(), 2);
+        EXPECT_EQ(a.dialogos.vistos().at(1).texto, c.aviso);
+        if (c.complemento.isEmpty()) {
+            EXPECT_NE(mostrador.fechaEntrega(RM, remito), "<null>");
+            EXPECT_EQ(a.listados(), QStringList({remito}));
+        } else {
+            EXPECT_EQ(mostrador.fechaEntrega(RM, remito), "<null>");
+            ASSERT_EQ(mostrador.controles().size(), 1);
+            EXPECT_EQ(mostrador.controles().at(0).section(u'|', 5, 5), "CAJA2");
+        }
+    }
 }
 
 } // namespace

@@ -111,6 +111,25 @@ TEST_F(Busqueda, YesOnAWholeVoucherStampsItAndReloadsTheList) {
     EXPECT_EQ(estacion.listados(), QStringList({remito}));
 }
 
+// The delivery stands; the reload that follows it goes to the operator like any other step.
+TEST_F(Busqueda, AReloadThatFailsAfterADeliveryIsRetried) {
+    mostrador.comprobante(RM, remito);
+    estacion.caja("FECHA")->setText(QStringLiteral("31/02/2026"));
+    dialogos.alMostrar = [&] {
+        if (dialogos.vistos().size() == 1) // the error box: the operator mends the date, then retries
+            estacion.caja("FECHA")->setText(hoy());
+    };
+    dialogos.responder(respuesta::Si).responder(respuesta::Reintentar);
+    estacion.buscar(RM, QStringLiteral("1"), QStringLiteral("1234"), QStringLiteral("R"));
+
+    ASSERT_EQ(dialogos.vistos().size(), 2);
+    EXPECT_EQ(dialogos.vistos().at(1).estilo, 2 + 16);
+    EXPECT_TRUE(dialogos.vistos().at(1).texto.contains(QStringLiteral("Type mismatch")))
+        << qPrintable(dialogos.vistos().at(1).texto);
+    EXPECT_NE(mostrador.fechaEntrega(RM, remito), "<null>");
+    EXPECT_EQ(estacion.listados(), QStringList({remito}));
+}
+
 TEST_F(Busqueda, AComplementWithoutStockEndsWithoutAWord) {
     mostrador.comprobante(FA, id1234);
     mostrador.parte(FA, id1234, 5);

@@ -8,6 +8,7 @@
 #include "support/EntornoDePrueba.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <memory>
@@ -37,7 +38,7 @@ class Estacion {
     ~Estacion() { EXPECT_EQ(dialogos.inesperados(), 0) << "a dialog nobody expected was shown"; }
 
     QLineEdit* caja(const char* campo) const { return pantalla->campo(QLatin1String(campo)); }
-    // Keys the voucher into the boxes (as typed: no padding) and presses "&Buscar".
+    // Keys the voucher into the boxes (as typed: no padding) and clicks "&Buscar".
     void buscar(const QString& tc, const QString& sucursal, const QString& numero, const QString& letra,
                 const QString& complemento = {}) {
         caja("BTC")->setText(tc);
@@ -46,7 +47,7 @@ class Estacion {
         caja("BLETRA")->setText(letra);
         caja("BCOMPLEMENTO")->setText(complemento);
         contexto.sesion.Conexion().traza().limpiar();
-        pantalla->CmdBuscar_Click();
+        pantalla->findChild<QPushButton*>(QStringLiteral("CmdBuscar"))->click();
     }
     QTreeWidget* lista() const { return pantalla->findChild<QTreeWidget*>(QStringLiteral("ListView1")); }
     // The voucher numbers the day's list shows.

@@ -4,6 +4,10 @@
 #include "ado/odbc/CadenaOdbc.h"
 #include "ado/odbc/MotorOdbc.h"
 #include "companion/ComposicionConexion.h"
+#include "companion/cIni.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,19 @@ TEST(ComposicionConexionTest, TheConfiguredDriverWinsThenTheFirstInstalled) {
     EXPECT_EQ(controladorSqlServer(QString(), QString(), ambos), Driver18);
     EXPECT_EQ(controladorSqlServer(QString(), QString(), {QStringLiteral("freetds")}), FreeTds);
     EXPECT_EQ(controladorSqlServer(QString(), QString(), {}), FreeTds);
+}
+
+TEST(ComposicionConexionTest, TheWorkstationNamesItsDriverInTheIniFile) {
+    QTemporaryDir carpeta;
+    cIni ini;
+    ini.setCarpeta(carpeta.path());
+    EXPECT_EQ(controladorDelIni(ini), QString());
+    QFile archivo(carpeta.filePath(QStringLiteral("RB512pr.INI")));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write(
+        "[PC01|JPEREZBaseDeDatos]\r\nServidor=srv01\r\n[ODBC]\r\nControlador=FreeTDS del sitio\r\n");
+    archivo.close();
+    EXPECT_EQ(controladorDelIni(ini), QStringLiteral("FreeTDS del sitio"));
 }
 
 // With the real driver manager: a server named like a DSN of odbc.ini is reached through it.

@@ -3,6 +3,7 @@
 
 #include "ado/odbc/CatalogoOdbc.h"
 #include "ado/odbc/MotorOdbc.h"
+#include "ado/odbc/ParametrosOdbc.h"
 #include "core/Fecha.h"
 
 #include <gtest/gtest.h>
@@ -178,6 +179,30 @@ TEST_F(MotorOdbcTest, FailuresNeverShowThePassword) {
     const ErrorMotor e = fallaDe([&] { motor.ejecutar(QStringLiteral("SELECT * FROM Secreto123")); });
     ASSERT_FALSE(e.registros.isEmpty());
     EXPECT_EQ(e.registros.first().descripcion, QStringLiteral("Invalid object name '****'."));
+}
+
+} // namespace
+
+namespace {
+
+// A SQL Server date-time keeps its milliseconds on the way back, so that a row named by it is found again.
+TEST(MomentoOdbcTest, DatesGoToTheServerToTheMillisecond) {
+    const struct {
+        QDateTime momento;
+        SQL_TIMESTAMP_STRUCT esperado;
+    } casos[] = {
+        {QDateTime(QDate(2026, 12, 11), QTime(10, 15, 0, 123)), {2026, 12, 11, 10, 15, 0, 123'000'000}},
+        {QDateTime(QDate(2026, 12, 11), QTime(23, 59, 59, 999)), {2026, 12, 11, 23, 59, 59, 999'000'000}},
+        {QDateTime(QDate(1899, 12, 30), QTime(0, 0)), {1899, 12, 30, 0, 0, 0, 0}},
+        {QDateTime(QDate(2000, 2, 29), QTime(12, 0)), {2000, 2, 29, 12, 0, 0, 0}},
+    };
+    for (const auto& c : casos) {
+        const SQL_TIMESTAMP_STRUCT m = odbc::momentoOdbc(fecha::desde(c.momento.date(), c.momento.time()));
+        EXPECT_EQ(std::tie(m.year, m.month, m.day, m.hour, m.minute, m.second, m.fraction),
+                  std::tie(c.esperado.year, c.esperado.month, c.esperado.day, c.esperado.hour,
+                           c.esperado.minute, c.esperado.second, c.esperado.fraction))
+            << c.momento.toString(Qt::ISODateWithMs).toStdString();
+    }
 }
 
 } // namespace

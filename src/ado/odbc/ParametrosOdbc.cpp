@@ -3,6 +3,8 @@
 #include "ado/odbc/TextoOdbc.h"
 #include "core/Fecha.h"
 
+#include <cmath>
+
 namespace entrega::ado::odbc {
 
 namespace {
@@ -25,6 +27,26 @@ SQLULEN digitos(const QString& decimal) {
 }
 
 } // namespace
+
+SQL_TIMESTAMP_STRUCT momentoOdbc(double fecha) {
+    constexpr qint64 MsDia = 86'400'000;
+    const double dias = std::trunc(fecha);
+    qint64 ms = std::llround(std::fabs(fecha - dias) * MsDia);
+    QDate dia = QDate(1899, 12, 30).addDays(static_cast<qint64>(dias));
+    if (ms >= MsDia) { // rounding reached the next midnight
+        ms -= MsDia;
+        dia = dia.addDays(fecha >= 0 ? 1 : -1);
+    }
+    SQL_TIMESTAMP_STRUCT m{};
+    m.year = static_cast<SQLSMALLINT>(dia.year());
+    m.month = static_cast<SQLUSMALLINT>(dia.month());
+    m.day = static_cast<SQLUSMALLINT>(dia.day());
+    m.hour = static_cast<SQLUSMALLINT>(ms / 3'600'000);
+    m.minute = static_cast<SQLUSMALLINT>(ms / 60'000 % 60);
+    m.second = static_cast<SQLUSMALLINT>(ms / 1000 % 60);
+    m.fraction = static_cast<SQLUINTEGER>(ms % 1000 * 1'000'000);
+    return m;
+}
 
 ParametrosOdbc::ParametrosOdbc(SQLHSTMT sentencia, const QList<Variant>& valores, Dialecto dialecto) {
     for (qsizetype i = 0; i < valores.size() && exito(m_resultado); ++i)
@@ -72,13 +94,7 @@ SQLRETURN ParametrosOdbc::enlazar(SQLHSTMT s, SQLUSMALLINT n, const Variant& v, 
             const QString iso = fecha::textoIso(v.aFecha());
             return comoTexto(iso, SQL_WVARCHAR, static_cast<SQLULEN>(iso.size()), 0);
         }
-        const QDateTime m = fecha::aMomento(v.aFecha());
-        e.momento.year = static_cast<SQLSMALLINT>(m.date().year());
-        e.momento.month = static_cast<SQLUSMALLINT>(m.date().month());
-        e.momento.day = static_cast<SQLUSMALLINT>(m.date().day());
-        e.momento.hour = static_cast<SQLUSMALLINT>(m.time().hour());
-        e.momento.minute = static_cast<SQLUSMALLINT>(m.time().minute());
-        e.momento.second = static_cast<SQLUSMALLINT>(m.time().second());
+        e.momento = momentoOdbc(v.aFecha());
         return SQLBindParameter(s, n, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23, 3,
                                 &e.momento, 0, nullptr);
     }

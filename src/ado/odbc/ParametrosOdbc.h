@@ -11,6 +11,10 @@
 
 namespace entrega::ado::odbc {
 
+// The automation date to the millisecond: a date-time SQL Server stamped (getDate()) and read back must
+// compare equal when the optimistic update names the row by it.
+SQL_TIMESTAMP_STRUCT momentoOdbc(double fecha);
+
 class ParametrosOdbc {
   public:
     // Dates go to SQL Server as timestamps; to a SQLite database as the text the embedded engine stores.
