@@ -50,4 +50,13 @@ double FechaOperacion(Contexto& contexto) {
     return resultado;
 }
 
+double FechaParaSellar(Contexto& contexto) {
+    const double momento = FechaOperacion(contexto);
+    if (momento == 0)
+        throw Falla(errores::ErrorDeAplicacion,
+                    QStringLiteral("No se pudo leer la fecha del servidor; la entrega no se grabó."),
+                    QStringLiteral("FechaOperacion"));
+    return momento;
+}
+
 } // namespace entrega

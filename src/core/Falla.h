@@ -36,6 +36,7 @@ constexpr std::int32_t FinDeArchivo = 62;
 constexpr std::int32_t PermisoDenegado = 70;
 constexpr std::int32_t AccesoARuta = 75;
 constexpr std::int32_t UsoInvalidoDeNull = 94;
+constexpr std::int32_t ErrorDeAplicacion = -2147221504; // the base of the program's own error numbers
 constexpr std::int32_t ObjetoRequerido = 424;
 constexpr std::int32_t ClaveDuplicada = 457; // a key already in a map
 } // namespace errores

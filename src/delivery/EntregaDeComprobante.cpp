@@ -85,7 +85,7 @@ void EntregaDeComprobante::pasosComprobante(Pasos& p) {
                 terminar();
         })
         .paso([&] {
-            m_rs.Fields(QStringLiteral("FECHAENTREGA")).setValue(Variant::fecha(FechaOperacion(m_ctx)));
+            m_rs.Fields(QStringLiteral("FECHAENTREGA")).setValue(Variant::fecha(FechaParaSellar(m_ctx)));
         })
         .paso([&] {
             // Errors left by an earlier statement must not pass for this write's.
@@ -167,7 +167,7 @@ void EntregaDeComprobante::pasosParte(Pasos& p) {
                     QStringLiteral(" VALUES (") + literal(m_tc) + QStringLiteral(", ") +
                     literal(texto::medio(m_n, 1, 4)) + u',' + literal(texto::medio(m_n, 5, 8)) + u',' +
                     literal(texto::medio(m_n, 13, 1)) + u',' + literal(m_c) + u',' +
-                    literal(m_ctx.UsuarioSistema) + u',' + literal(fecha::texto(FechaOperacion(m_ctx))) +
+                    literal(m_ctx.UsuarioSistema) + u',' + literal(fecha::texto(FechaParaSellar(m_ctx))) +
                     u')');
             } catch (const Falla&) {
                 // A write the database refused (another workstation's control row for this part among

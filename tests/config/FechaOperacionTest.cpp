@@ -32,6 +32,19 @@ TEST(FechaOperacion, SinConsultaPosibleEsCeroYNoPregunta) {
     EXPECT_TRUE(entorno.dialogos.vistos().isEmpty());
 }
 
+TEST(FechaOperacion, UnaEntregaNoSeSellaConLaFechaCero) {
+    prueba::Entorno entorno;
+    try {
+        FechaParaSellar(entorno.contexto);
+        ADD_FAILURE() << "the zero date was handed out for a stamp";
+    } catch (const Falla& falla) {
+        EXPECT_EQ(falla.origen(), QStringLiteral("FechaOperacion"));
+        EXPECT_TRUE(falla.descripcion().contains(QStringLiteral("fecha del servidor")));
+    }
+    entorno.conectarPrincipal();
+    EXPECT_NEAR(FechaParaSellar(entorno.contexto), fecha::desde(QDateTime::currentDateTime()), 3.0 / 86400);
+}
+
 TEST(FechaOperacion, SinFilaDelServidorUsaFechaOperHastaOElReloj) {
     prueba::Entorno entorno;
     entorno.conectarPrincipal();
