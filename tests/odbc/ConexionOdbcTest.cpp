@@ -77,6 +77,33 @@ TEST_F(ConexionOdbcTest, OpensWithTheEmbeddedDialect) {
     EXPECT_EQ(cn.State(), adStateClosed);
 }
 
+// The statistics session moves to its database as on a server: the SQLite file of that name beside the
+// working one. A name without a file is refused, and no file is made for it.
+TEST_F(ConexionOdbcTest, DefaultDatabaseMovesToTheFileOfThatName) {
+    QFile estadisticas(QStringLiteral(ENTREGA_DB_DIR "/estadisticas.sql"));
+    ASSERT_TRUE(estadisticas.open(QIODevice::ReadOnly));
+    entorno.crearBase(QStringLiteral("QE_FJLSALXCENKK"),
+                      QString::fromUtf8(estadisticas.readAll()) +
+                          QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, GRUPO, VALOR) VALUES "
+                                         "('TimeOut', 'BaseDeDatos', '120');"));
+    Connection cn;
+    cn.Open(odbc());
+    cn.setDefaultDatabase(QStringLiteral("qe_fjlsalxcenkk"));
+    EXPECT_EQ(cn.DefaultDatabase(), QStringLiteral("qe_fjlsalxcenkk"));
+    const QString tiempo =
+        QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION with(nolock) WHERE CLAVE = 'TimeOut'");
+    EXPECT_EQ(filas(cn, tiempo), QList<QList<Variant>>{{QStringLiteral("120")}});
+
+    EXPECT_EQ(numeroDe([&] { cn.setDefaultDatabase(QStringLiteral("NOEXISTE")); }), fallas::ErrorDeServidor);
+    EXPECT_EQ(cn.errores().Item(0).nativo, 911);
+    EXPECT_FALSE(QFile::exists(entorno.carpeta() + QStringLiteral("/NOEXISTE.sqlite")));
+    EXPECT_EQ(filas(cn, tiempo).size(), 1);
+
+    cn.setDefaultDatabase(QStringLiteral("ENTREGA"));
+    EXPECT_EQ(filas(cn, QStringLiteral("select count(*) from v_mv_cpte")),
+              QList<QList<Variant>>{{Variant(4)}});
+}
+
 // A duplicate key leaves SQL Server's records in Errors, in order, on both engines alike.
 TEST_F(ConexionOdbcTest, ADuplicateKeyLeavesTheServersRecordsInErrors) {
     const QString insercion = QStringLiteral("insert into v_mv_cpte (tc, idcomprobante, fecha) "

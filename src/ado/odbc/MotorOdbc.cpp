@@ -6,6 +6,7 @@
 #include "ado/odbc/ParametrosOdbc.h"
 #include "ado/odbc/TextoOdbc.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
@@ -60,8 +61,19 @@ SQLWCHAR* argumento(const QString& texto) {
 } // namespace
 
 MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
-    : m_conexion(std::make_shared<ConexionOdbc>()), m_circunstancia{
-                                                        Dialecto::SqlServer, claveDe(cadena), {}} {
+    : m_circunstancia{Dialecto::SqlServer, claveDe(cadena), {}}, m_cadena(cadena),
+      m_tiempoConexion(tiempoEspera) {
+    conectar(cadena);
+    const QString dbms = infoTexto(SQL_DBMS_NAME);
+    m_circunstancia.dialecto =
+        dbms.contains(QStringLiteral("SQLite"), Qt::CaseInsensitive) ? Dialecto::Sqlite : Dialecto::SqlServer;
+    m_proveedor = QStringLiteral("ODBC ") + dbms;
+    if (dialecto() == Dialecto::Sqlite)
+        m_baseSqlite = QFileInfo(infoTexto(SQL_DATABASE_NAME)).completeBaseName();
+}
+
+void MotorOdbc::conectar(const QString& cadena) {
+    m_conexion = std::make_shared<ConexionOdbc>();
     ConexionOdbc& c = *m_conexion;
     if (!exito(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &c.entorno)))
         throw ErrorMotor(
@@ -70,9 +82,9 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
     SQLSetEnvAttr(c.entorno, SQL_ATTR_ODBC_VERSION, entero(SQL_OV_ODBC3), 0);
     if (!exito(SQLAllocHandle(SQL_HANDLE_DBC, c.entorno, &c.conexion)))
         throw fallaOdbc(SQL_HANDLE_ENV, c.entorno, fallas::NoConecta, m_circunstancia);
-    if (tiempoEspera > 0)
-        SQLSetConnectAttrW(c.conexion, SQL_ATTR_LOGIN_TIMEOUT, entero(static_cast<SQLULEN>(tiempoEspera)), 0);
-
+    if (m_tiempoConexion > 0)
+        SQLSetConnectAttrW(c.conexion, SQL_ATTR_LOGIN_TIMEOUT, entero(static_cast<SQLULEN>(m_tiempoConexion)),
+                           0);
     std::array<SQLWCHAR, 1024> completa{};
     SQLSMALLINT longitud = 0;
     const SQLRETURN rc =
@@ -81,16 +93,9 @@ MotorOdbc::MotorOdbc(const QString& cadena, int tiempoEspera)
     if (!exito(rc))
         fallarConexion(fallas::NoConecta);
     c.conectada = true;
-
-    const QString dbms = infoTexto(SQL_DBMS_NAME);
-    m_circunstancia.dialecto =
-        dbms.contains(QStringLiteral("SQLite"), Qt::CaseInsensitive) ? Dialecto::Sqlite : Dialecto::SqlServer;
-    m_proveedor = QStringLiteral("ODBC ") + dbms;
-    if (dialecto() == Dialecto::Sqlite) {
-        // As the embedded engine: one file is one database, named after the file, with its foreign keys kept.
-        m_baseSqlite = QFileInfo(infoTexto(SQL_DATABASE_NAME)).completeBaseName();
+    // As the embedded engine: a SQLite file keeps its foreign keys.
+    if (infoTexto(SQL_DBMS_NAME).contains(QStringLiteral("SQLite"), Qt::CaseInsensitive))
         ejecutar(QStringLiteral("PRAGMA foreign_keys = ON"));
-    }
 }
 
 MotorOdbc::~MotorOdbc() {
@@ -204,13 +209,41 @@ void MotorOdbc::fijarAislamiento(int nivel) {
 }
 
 void MotorOdbc::fijarBaseDeDatos(const QString& nombre) {
-    if (dialecto() == Dialecto::Sqlite) {
+    apartarLector();
+    if (dialecto() == Dialecto::Sqlite)
+        cambiarDeArchivo(nombre);
+    else if (!exito(
+                 SQLSetConnectAttrW(m_conexion->conexion, SQL_ATTR_CURRENT_CATALOG, aSqlW(nombre), SQL_NTS)))
+        fallarConexion(fallas::ErrorDeServidor);
+}
+
+// A SQLite database is a file: another database is the file of that name beside it (the name ignoring case,
+// as SQL Server's), reached by connecting again. A name without a file is refused, never created.
+void MotorOdbc::cambiarDeArchivo(const QString& nombre) {
+    if (nombre.compare(m_baseSqlite, Qt::CaseInsensitive) == 0) {
         m_baseSqlite = nombre;
         return;
     }
-    apartarLector();
-    if (!exito(SQLSetConnectAttrW(m_conexion->conexion, SQL_ATTR_CURRENT_CATALOG, aSqlW(nombre), SQL_NTS)))
-        fallarConexion(fallas::ErrorDeServidor);
+    const QDir carpeta = QFileInfo(infoTexto(SQL_DATABASE_NAME)).absoluteDir();
+    QString archivo;
+    for (const QString& otro : carpeta.entryList({QStringLiteral("*.sqlite")}, QDir::Files))
+        if (otro.compare(nombre.trimmed() + QStringLiteral(".sqlite"), Qt::CaseInsensitive) == 0)
+            archivo = carpeta.filePath(otro);
+    if (nombre.trimmed().isEmpty() || archivo.isEmpty())
+        throw ErrorMotor({{fallas::ErrorDeServidor, 911, QStringLiteral("08004"),
+                           QStringLiteral("Database '%1' does not exist. Make sure that the name is entered "
+                                          "correctly.")
+                               .arg(nombre),
+                           QStringLiteral("[SQLite]")}});
+    QString cadena;
+    for (const auto& [clave, valor] : leerCadena(m_cadena))
+        if (clave.compare(QStringLiteral("Database"), Qt::CaseInsensitive) != 0)
+            cadena += atributo(clave, valor);
+    cadena += atributo(QStringLiteral("Database"), archivo);
+    cerrar();
+    conectar(cadena);
+    m_cadena = cadena;
+    m_baseSqlite = nombre;
 }
 
 QString MotorOdbc::baseDeDatos() const {

@@ -31,6 +31,8 @@ class MotorOdbc : public Motor {
     QString baseDeDatos() const override;
 
   private:
+    void conectar(const QString& cadena);
+    void cambiarDeArchivo(const QString& nombre);
     QString infoTexto(SQLUSMALLINT clave) const;
     std::shared_ptr<SentenciaOdbc> nuevaSentencia();
     // Before another statement: the rows a cursor has not read yet are taken into memory.
@@ -42,7 +44,9 @@ class MotorOdbc : public Motor {
     std::weak_ptr<LectorOdbc> m_lector; // the rows a cursor may still be reading
     Circunstancia m_circunstancia;      // the engine's dialect and the password to mask
     QString m_proveedor;
-    QString m_baseSqlite; // a SQLite file is one database: its name is only remembered
+    QString m_cadena;     // as given, or as last rewritten to another SQLite file
+    int m_tiempoConexion; // the login time-out
+    QString m_baseSqlite; // the database a SQLite file is: the file's name, or the name it was asked by
     int m_tiempoEspera = 30;
 };
 
