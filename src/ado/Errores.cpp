@@ -9,17 +9,15 @@ using namespace Qt::StringLiterals;
 QString textoFallaAdo(std::int32_t numero) {
     switch (numero) {
     case fallas::NoActualizable:
-        return u"Current Recordset does not support updating. This may be a limitation of the provider, or "
-               u"of the "
-               u"selected locktype."_s;
+        return u"Current Recordset does not support updating. This may be a limitation of the provider, "
+               u"or of the selected locktype."_s;
     case fallas::ObjetoCerrado:
         return u"Operation is not allowed when the object is closed."_s;
     case fallas::ObjetoAbierto:
         return u"Operation is not allowed when the object is open."_s;
     case fallas::SinRegistroActual:
         return u"Either BOF or EOF is True, or the current record has been deleted. Requested operation "
-               u"requires a "
-               u"current record."_s;
+               u"requires a current record."_s;
     case fallas::ElementoNoEncontrado:
         return u"Item cannot be found in the collection corresponding to the requested name or ordinal."_s;
     case fallas::FilaNoLocalizada:

@@ -1,8 +1,10 @@
 #include "BaseDePrueba.h"
 
+#include "support/SqliteDePrueba.h"
+
 #include <gtest/gtest.h>
 
-BaseDePrueba::BaseDePrueba(const QString& archivo) {
+BaseDePrueba::BaseDePrueba(const QString& archivo) : m_archivo(archivo) {
     const int r = sqlite3_open_v2(archivo.toUtf8().constData(), &m_bd, SQLITE_OPEN_READWRITE, nullptr);
     EXPECT_EQ(r, SQLITE_OK) << archivo.toStdString();
     sqlite3_extended_result_codes(m_bd, 1);
@@ -14,22 +16,7 @@ BaseDePrueba::~BaseDePrueba() {
 }
 
 QStringList BaseDePrueba::filas(const QString& sql) {
-    QStringList resultado;
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(m_bd, sql.toUtf8().constData(), -1, &s, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << sqlite3_errmsg(m_bd) << " in " << sql.toStdString();
-        return resultado;
-    }
-    while (sqlite3_step(s) == SQLITE_ROW) {
-        QStringList columnas;
-        for (int i = 0; i < sqlite3_column_count(s); ++i)
-            columnas << (sqlite3_column_type(s, i) == SQLITE_NULL
-                             ? QStringLiteral("<null>")
-                             : QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i))));
-        resultado << columnas.join(u'|');
-    }
-    sqlite3_finalize(s);
-    return resultado;
+    return entrega::prueba::filas(m_archivo, sql);
 }
 
 QString BaseDePrueba::valor(const QString& sql) {

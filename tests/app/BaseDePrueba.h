@@ -20,5 +20,6 @@ class BaseDePrueba {
     int ejecutar(const QString& sql);
 
   private:
+    QString m_archivo;
     sqlite3* m_bd = nullptr;
 };

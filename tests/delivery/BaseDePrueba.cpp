@@ -1,22 +1,10 @@
 #include "BaseDePrueba.h"
 
-#include <QDir>
-#include <QFile>
-#include <gtest/gtest.h>
-#include <sqlite3.h>
+#include "support/SqliteDePrueba.h"
 
-BaseDePrueba::BaseDePrueba(const QString& nombre) {
-    const QString archivo = m_carpeta.filePath(nombre + QStringLiteral(".sqlite"));
-    if (sqlite3_open(qUtf8Printable(archivo), &m_base) != SQLITE_OK)
-        ADD_FAILURE() << "cannot create " << qPrintable(archivo);
-    QFile esquema(QStringLiteral(ENTREGA_ESQUEMA));
-    if (!esquema.open(QIODevice::ReadOnly))
-        ADD_FAILURE() << "no schema at " ENTREGA_ESQUEMA;
-    ejecutar(QString::fromUtf8(esquema.readAll()));
-}
-
-BaseDePrueba::~BaseDePrueba() {
-    sqlite3_close(m_base);
+BaseDePrueba::BaseDePrueba(const QString& nombre)
+    : m_archivo(m_carpeta.filePath(nombre + QStringLiteral(".sqlite"))) {
+    ejecutar(entrega::prueba::esquema(QStringLiteral("entrega.sql")));
 }
 
 QString BaseDePrueba::carpeta() const {
@@ -24,11 +12,7 @@ QString BaseDePrueba::carpeta() const {
 }
 
 void BaseDePrueba::ejecutar(const QString& sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(m_base, qUtf8Printable(sql), nullptr, nullptr, &error) != SQLITE_OK) {
-        ADD_FAILURE() << error << "\n" << qPrintable(sql);
-        sqlite3_free(error);
-    }
+    entrega::prueba::ejecutarSql(m_archivo, sql);
 }
 
 void BaseDePrueba::comprobante(const QString& tc, const QString& id, const QString& fechaEntrega,

@@ -3,14 +3,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-struct sqlite3;
-
 class BaseDePrueba {
   public:
     explicit BaseDePrueba(const QString& nombre);
-    ~BaseDePrueba();
-    BaseDePrueba(const BaseDePrueba&) = delete;
-    BaseDePrueba& operator=(const BaseDePrueba&) = delete;
 
     QString carpeta() const;
     void ejecutar(const QString& sql);
@@ -20,5 +15,5 @@ class BaseDePrueba {
 
   private:
     QTemporaryDir m_carpeta;
-    sqlite3* m_base = nullptr;
+    QString m_archivo;
 };
